@@ -1,0 +1,105 @@
+#include "data/order_files.h"
+
+#include "data/app_folder.h"
+#include "data/record_io.h"
+#include "data/text_file.h"
+
+namespace data {
+
+QString orderListPath()
+{
+    return dataPath(QStringLiteral("\\Order\\Lista.log"));
+}
+
+QString orderDataPath(const QString& orderNumber)
+{
+    return dataPath(QStringLiteral("\\Order\\") + orderNumber + QStringLiteral(".OrderData.log"));
+}
+
+QString orderBasketPath(const QString& orderNumber)
+{
+    return dataPath(QStringLiteral("\\Order\\") + orderNumber + QStringLiteral(".OrderBasket.log"));
+}
+
+bool isPlainOrderName(const QString& entry)
+{
+    return !entry.contains(QLatin1Char('/')) && !entry.contains(QLatin1Char('\\')) &&
+           !entry.contains(QLatin1Char(':')) && !entry.contains(QLatin1String("..")) &&
+           !entry.contains(QChar(0));
+}
+
+bool writeOrderData(const QString& orderNumber, const QStringList& values, QString* error)
+{
+    QByteArray bytes;
+    for (int i = 0; i < kOrderDataLines; ++i)
+        bytes += lineRecord(values.value(i));
+    return replaceFile(orderDataPath(orderNumber), bytes, error);
+}
+
+bool readOrderData(const QString& orderNumber, QStringList* values, QString* error)
+{
+    const QString path = orderDataPath(orderNumber);
+    QString text;
+    if (!readTextFile(path, &text, error))
+        return false;
+    RecordReader reader(text);
+    values->clear();
+    while (values->size() < kOrderDataLines && !reader.atEnd())
+        values->append(reader.readLine());
+    if (values->size() < kOrderDataLines) {
+        *error = QStringLiteral("Orderfilen %1 är ofullständig: den har %2 rader av %3.")
+                     .arg(path)
+                     .arg(values->size())
+                     .arg(kOrderDataLines);
+        return false;
+    }
+    return true;
+}
+
+bool appendToOrderList(const QString& orderNumber, QString* error)
+{
+    return appendToFile(orderListPath(), lineRecord(orderNumber), error);
+}
+
+bool readOrderList(QStringList* entries, QString* error)
+{
+    entries->clear();
+    const QString path = orderListPath();
+    if (!fileExists(path))
+        return true;
+    QString text;
+    if (!readTextFile(path, &text, error))
+        return false;
+    RecordReader reader(text);
+    while (!reader.atEnd())
+        entries->append(reader.readLine());
+    return true;
+}
+
+bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString* error)
+{
+    return appendToFile(orderBasketPath(orderNumber), quotedRecord(line.fields()), error);
+}
+
+bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error)
+{
+    lines->clear();
+    const QString path = orderBasketPath(orderNumber);
+    if (!fileExists(path))
+        return true;
+    QString text;
+    if (!readTextFile(path, &text, error))
+        return false;
+    RecordReader reader(text);
+    QStringList fields;
+    while (!reader.atEnd()) {
+        if (!reader.readFields(5, &fields)) {
+            *error = QStringLiteral("Orderraderna i %1 slutar mitt i en rad; de hela raderna visas.").arg(path);
+            return false; // the complete lines stay in *lines
+        }
+        lines->append(OrderLine::fromFields(fields));
+    }
+    return true;
+}
+
+} // namespace data

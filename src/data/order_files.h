@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/order_line.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace data {
+
+constexpr int kOrderDataLines = 10;
+
+QString orderListPath();
+QString orderDataPath(const QString& orderNumber);
+QString orderBasketPath(const QString& orderNumber);
+
+// An order list entry is used as a file name only when it is a plain name; one with a path
+// separator, a drive colon or ".." would reach files outside the order folder.
+bool isPlainOrderName(const QString& entry);
+
+// The ten values of the order data file: customer number, name, area code, telephone number,
+// order number, order date, seller, status, supplier number, supplier name.
+bool writeOrderData(const QString& orderNumber, const QStringList& values, QString* error);
+bool readOrderData(const QString& orderNumber, QStringList* values, QString* error);
+
+// One line per saved order; a missing list file is an empty list.
+bool appendToOrderList(const QString& orderNumber, QString* error);
+bool readOrderList(QStringList* entries, QString* error);
+
+bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString* error);
+// An order saved without lines has no basket file: that reads as no lines, not as an error.
+bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error);
+
+} // namespace data

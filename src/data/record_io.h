@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace data {
+
+// Line record: the value as it stands, then CR LF.
+QByteArray lineRecord(const QString& value);
+
+// Quoted record: every field in double quotes, separated by single commas, then CR LF.
+// A quote inside a field is written as it is; the format has no escape for it.
+QByteArray quotedRecord(const QStringList& fields);
+
+// Reads the text of a whole file by lines or by fields. Lines may end in CR LF, LF or CR,
+// so that files edited on another system still read; a final line end gives no extra record.
+class RecordReader
+{
+public:
+    explicit RecordReader(QString text);
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+
+    // The characters up to the next line end; the line end is consumed.
+    QString readLine();
+
+    // Reads `count` fields from the current position, going on into the next lines when
+    // needed. Returns false when the text ends before the last field could start.
+    bool readFields(int count, QStringList* fields);
+
+private:
+    bool isLineEnd(qsizetype pos) const;
+    void consumeLineEnd();
+    QString readField();
+
+    QString m_text;
+    qsizetype m_pos = 0;
+};
+
+} // namespace data

@@ -1,0 +1,130 @@
+#include "order_entry/add_line_dialog.h"
+
+#include "data/order_files.h"
+#include "order_entry/new_order_window.h"
+#include "ui/fonts.h"
+#include "ui/form_instance.h"
+#include "ui/message_box.h"
+#include "ui/report_list_view.h"
+#include "ui/twips.h"
+#include "ui/window_helpers.h"
+
+#include <QRegularExpressionValidator>
+
+namespace {
+constexpr int kClientWidth = 5175;
+constexpr int kClientHeight = 2655;
+constexpr int kRowTop = 150;
+constexpr int kRowStep = 390;
+} // namespace
+
+frmAdd* frmAdd::instance()
+{
+    return ui::FormInstance<frmAdd>::get();
+}
+
+frmAdd* frmAdd::existing()
+{
+    return ui::FormInstance<frmAdd>::existing();
+}
+
+const QStringList& frmAdd::units()
+{
+    static const QStringList list{QStringLiteral("ST"), QStringLiteral("PAR"), QStringLiteral("FRP"),
+                                  QStringLiteral("KG"), QStringLiteral("HG"),  QStringLiteral("TON"),
+                                  QStringLiteral("PALL")};
+    return list;
+}
+
+frmAdd::frmAdd()
+{
+    setObjectName(QStringLiteral("frmAdd"));
+    setWindowTitle(QStringLiteral("Lägg till"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(ui::formFont());
+    ui::setClientSize(this, kClientWidth, kClientHeight);
+
+    QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5};
+    const QStringList captions{QStringLiteral("Artikelnr"), QStringLiteral("Benämning"), QStringLiteral("A-pris"),
+                               QStringLiteral("Antal"), QStringLiteral("Enhet")};
+    for (int i = 0; i < 5; ++i) {
+        QLabel* label = new QLabel(captions.at(i), this);
+        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        ui::place(label, 120, kRowTop + 30 + kRowStep * i, 1000, 255);
+        *labels[i] = label;
+    }
+
+    // A double quote would end the field early when the basket file is read back, so it cannot be typed.
+    static const QRegularExpression noQuote(QStringLiteral("[^\"]*"));
+    QLineEdit** boxes[] = {&Text1, &Text2, &Text3, &Text4};
+    const int widths[] = {1695, 3255, 975, 975};
+    const int limits[] = {15, 30, 8, 8};
+    for (int i = 0; i < 4; ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        box->setMaxLength(limits[i]);
+        box->setValidator(new QRegularExpressionValidator(noQuote, box));
+        ui::place(box, 1200, kRowTop + kRowStep * i, widths[i], 285);
+        *boxes[i] = box;
+    }
+
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(false);
+    ui::place(Combo1, 1200, kRowTop + kRowStep * 4, 975, 315);
+
+    msg1 = new QLabel(this);
+    msg1->setObjectName(QStringLiteral("msg1"));
+    msg1->setVisible(false);
+    msg2 = new QLabel(this);
+    msg2->setObjectName(QStringLiteral("msg2"));
+    msg2->setVisible(false);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    ui::place(Command1, 2880, 2160, 1035, 375);
+    Command2 = new QPushButton(QStringLiteral("Avbryt"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    ui::place(Command2, 4020, 2160, 1035, 375);
+
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Text4);
+    setTabOrder(Text4, Combo1);
+    setTabOrder(Combo1, Command1);
+    setTabOrder(Command1, Command2);
+
+    connect(Command1, &QPushButton::clicked, this, &frmAdd::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmAdd::Command2_Click);
+    ui::centreOnScreen(this);
+}
+
+void frmAdd::Form_Load()
+{
+    Combo1->addItems(units());
+    Combo1->setCurrentIndex(0);
+}
+
+void frmAdd::Command1_Click()
+{
+    const int answer = ui::MsgBox(msg1->text(), ui::vbYesNo + ui::vbQuestion, msg2->text());
+
+    const data::OrderLine line{Text1->text(), Text2->text(), Text3->text(), Text4->text(), Combo1->currentText()};
+    frmZelOrderNew* order = frmZelOrderNew::instance();
+    QString error;
+    if (!data::appendOrderLine(order->dbOrderNr->text(), line, &error)) {
+        ui::MsgBox(QStringLiteral("Det blev något fel"), ui::vbYesNo, QStringLiteral("Telefonlista"));
+        return;
+    }
+    order->ListView1->addRow(line.articleNumber, {line.description, line.unitPrice, line.quantity, line.unit});
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4})
+        box->clear();
+
+    if (answer == ui::vbNo)
+        unload();
+}
+
+void frmAdd::Command2_Click()
+{
+    unload();
+}

@@ -1,0 +1,241 @@
+#include "order_entry/new_order_window.h"
+
+#include "data/order_files.h"
+#include "data/order_number.h"
+#include "order_entry/add_line_dialog.h"
+#include "ui/fonts.h"
+#include "ui/form_instance.h"
+#include "ui/glyph_button.h"
+#include "ui/message_box.h"
+#include "ui/report_list_view.h"
+#include "ui/twips.h"
+#include "ui/window_helpers.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kClientWidth = 8775;
+constexpr int kClientHeight = 5565;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                  int height = 255)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    ui::place(label, left, top, width, height);
+    return label;
+}
+
+QLabel* makeValueLabel(QWidget* parent, const QString& name, int left, int top, int width)
+{
+    QLabel* label = makeLabel(parent, name, QString(), left, top, width);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, int width, int maxLength = 32767)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setMaxLength(maxLength);
+    ui::place(box, left, top, width, 285);
+    return box;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                        int width, int height = 375)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    ui::place(button, left, top, width, height);
+    return button;
+}
+} // namespace
+
+frmZelOrderNew* frmZelOrderNew::instance()
+{
+    return ui::FormInstance<frmZelOrderNew>::get();
+}
+
+frmZelOrderNew* frmZelOrderNew::existing()
+{
+    return ui::FormInstance<frmZelOrderNew>::existing();
+}
+
+frmZelOrderNew::frmZelOrderNew()
+{
+    setObjectName(QStringLiteral("frmZelOrderNew"));
+    setWindowTitle(QStringLiteral("ZEL Beställning"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(ui::formFont());
+
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    QMenu* arkiv = menuBar->addMenu(QStringLiteral("&Arkiv"));
+    arkiv->setObjectName(QStringLiteral("mnuArkiv"));
+    mnuOppna = arkiv->addAction(QStringLiteral("Öppna"));
+    mnuOppna->setObjectName(QStringLiteral("mnuOppna"));
+    mnuOppna->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuOppna->setShortcutContext(Qt::WindowShortcut);
+    addAction(mnuOppna);
+
+    // The client area is a fixed canvas under the menu bar, laid out in twips.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    ui::setClientSize(client, kClientWidth, kClientHeight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    Frame1 = new QGroupBox(QStringLiteral("Beställare"), client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    ui::place(Frame1, 120, 60, 4455, 1575);
+    const QStringList customerCaptions{QStringLiteral("Kund nr"), QStringLiteral("Namn"), QStringLiteral("Telefon")};
+    for (int i = 0; i < 3; ++i)
+        Label1[i] = makeLabel(Frame1, QStringLiteral("Label1(%1)").arg(i), customerCaptions.at(i), 120,
+                              330 + 390 * i, 900);
+    Text1 = makeTextBox(Frame1, QStringLiteral("Text1"), 1080, 300, 1455);
+    Text2 = makeTextBox(Frame1, QStringLiteral("Text2"), 1080, 690, 3255);
+    Text3 = makeTextBox(Frame1, QStringLiteral("Text3"), 1080, 1080, 615, 4);
+    Text4 = makeTextBox(Frame1, QStringLiteral("Text4"), 1755, 1080, 1575, 11);
+
+    Label2 = makeLabel(client, QStringLiteral("Label2"), QStringLiteral("Ordernr"), 4800, 180, 1080);
+    Label3 = makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Orderdatum"), 4800, 480, 1080);
+    Label4 = makeLabel(client, QStringLiteral("Label4"), QStringLiteral("Säljare"), 4800, 780, 1080);
+    Label5 = makeLabel(client, QStringLiteral("Label5"), QStringLiteral("Status"), 4800, 1080, 1080);
+    dbOrderNr = makeValueLabel(client, QStringLiteral("dbOrderNr"), 5940, 180, 2715);
+    dbOrderDag = makeValueLabel(client, QStringLiteral("dbOrderDag"), 5940, 480, 2715);
+    dbSaljare = makeValueLabel(client, QStringLiteral("dbSaljare"), 5940, 780, 2715);
+    dbStatus = makeValueLabel(client, QStringLiteral("dbStatus"), 5940, 1080, 1650);
+    dbStatusText = makeLabel(client, QStringLiteral("dbStatusText"), QString(), 5940, 1380, 1650);
+    dbStatusText->setVisible(false);
+    Command8 = new ui::GlyphButton(QStringLiteral("4"), client);
+    Command8->setObjectName(QStringLiteral("Command8"));
+    ui::place(Command8, 7620, 1050, 300, 285);
+    Command9 = makeButton(client, QStringLiteral("Command9"), QStringLiteral("Spara"), 7965, 1050, 690, 285);
+
+    Frame2 = new QGroupBox(client);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    ui::place(Frame2, 120, 1680, 8535, 615);
+    Label6 = makeLabel(Frame2, QStringLiteral("Label6"), QStringLiteral("Leverantör"), 120, 225, 900);
+    txtLevNr = makeTextBox(Frame2, QStringLiteral("txtLevNr"), 1080, 195, 1215);
+    txtLevNr->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
+    Command1 = new ui::GlyphButton(QStringLiteral("4"), Frame2);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    ui::place(Command1, 2340, 195, 300, 285);
+    dbLevName = makeValueLabel(Frame2, QStringLiteral("dbLevName"), 2760, 225, 5655);
+    dbLevName->setStyleSheet(QStringLiteral("color: #008000;"));
+
+    // The message labels lie under the line list and are never seen; their captions are the
+    // prompts and titles of the "Ta bort" question and the save notice.
+    msg1 = makeLabel(client, QStringLiteral("msg1"), QString(), 240, 2520, 1000);
+    msg2 = makeLabel(client, QStringLiteral("msg2"), QString(), 240, 2820, 1000);
+    msg3 = makeLabel(client, QStringLiteral("msg3"), QString(), 240, 3120, 1000);
+    msg4 = makeLabel(client, QStringLiteral("msg4"), QString(), 240, 3420, 1000);
+    for (QLabel* label : {msg1, msg2, msg3, msg4})
+        label->setVisible(false);
+
+    ListView1 = new ui::ReportListView(client);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ui::place(ListView1, 120, 2400, 8535, 2295);
+    ListView1->addColumn(QStringLiteral("Artikelnr"), 1440);
+    ListView1->addColumn(QStringLiteral("Benämning"), 3300);
+    ListView1->addColumn(QStringLiteral("á-pris"), 800);
+    ListView1->addColumn(QStringLiteral("Antal"), 800);
+    ListView1->addColumn(QStringLiteral("Enhet"), 600);
+
+    Command2 = makeButton(client, QStringLiteral("Command2"), QStringLiteral("Lägg till"), 120, 4770, 1095);
+    Command3 = makeButton(client, QStringLiteral("Command3"), QStringLiteral("Ändra"), 1275, 4770, 1095);
+    Command4 = makeButton(client, QStringLiteral("Command4"), QStringLiteral("Ta bort"), 2430, 4770, 1095);
+    Command6 = makeButton(client, QStringLiteral("Command6"), QStringLiteral("Spara"), 6405, 4770, 1095);
+    Command5 = makeButton(client, QStringLiteral("Command5"), QStringLiteral("Stäng"), 7560, 4770, 1095);
+    Command5->setEnabled(false);
+
+    StatusBar1 = ui::addStatusBar(client);
+
+    for (QWidget* label : findChildren<QLabel*>())
+        label->setFocusPolicy(Qt::NoFocus);
+    const QList<QWidget*> tabOrder{Text1,    Text2,    Text3,    Text4,    ListView1, Command2, Command3,
+                                   Command4, Command5, Command1, txtLevNr, Command6,  Command9, Command8};
+    for (int i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
+
+    connect(Command1, &QPushButton::clicked, this, &frmZelOrderNew::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmZelOrderNew::Command2_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmZelOrderNew::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmZelOrderNew::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmZelOrderNew::Command6_Click);
+    connect(Command8, &QPushButton::clicked, this, &frmZelOrderNew::Command8_Click);
+    connect(mnuOppna, &QAction::triggered, this, &frmZelOrderNew::mnuOppna_Click);
+
+    adjustSize();
+    ui::centreOnScreen(this);
+}
+
+void frmZelOrderNew::Form_Load()
+{
+    dbOrderNr->setText(data::freeOrderNumber(QDateTime::currentDateTime()));
+    dbOrderDag->setText(data::formatOrderDate(QDate::currentDate()));
+    dbSaljare->setText(kDefaultSeller);
+    dbStatus->setText(QStringLiteral("0"));
+}
+
+QStringList frmZelOrderNew::orderDataValues() const
+{
+    return {Text1->text(),     Text2->text(),    Text3->text(),   Text4->text(),    dbOrderNr->text(),
+            dbOrderDag->text(), dbSaljare->text(), dbStatus->text(), txtLevNr->text(), dbLevName->text()};
+}
+
+void frmZelOrderNew::closeEvent(QCloseEvent* event)
+{
+    // The close box ends the run like "Stäng" answered Ja, without asking.
+    event->accept();
+    ui::endProgram();
+}
+
+void frmZelOrderNew::Command1_Click() {}
+
+void frmZelOrderNew::Command2_Click()
+{
+    frmAdd::instance()->showForm();
+}
+
+void frmZelOrderNew::Command4_Click()
+{
+    // Removing a line is not part of this release; the question is asked and neither answer acts.
+    ui::MsgBox(msg1->text(), ui::vbYesNo + ui::vbQuestion, msg2->text());
+}
+
+void frmZelOrderNew::Command5_Click()
+{
+    if (ui::MsgBox(QStringLiteral("Vill du avsluta ?"), ui::vbYesNo + ui::vbQuestion, QStringLiteral("Avsluta")) ==
+        ui::vbYes)
+        ui::endProgram();
+}
+
+void frmZelOrderNew::Command6_Click()
+{
+    dbStatus->setText(kSavedStatus);
+    const QString number = dbOrderNr->text();
+    QString error;
+    if (!data::writeOrderData(number, orderDataValues(), &error) || !data::appendToOrderList(number, &error)) {
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    ui::MsgBox(msg3->text(), ui::vbOKOnly + ui::vbInformation, msg4->text());
+    Command5->setEnabled(true);
+}
+
+void frmZelOrderNew::Command8_Click() {}
+
+void frmZelOrderNew::mnuOppna_Click() {}

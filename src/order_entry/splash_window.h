@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/form.h"
+
+#include <QLabel>
+#include <QTimer>
+
+class QFrame;
+
+// Shows the program's name and version for a second, then opens the new-order window.
+class frmSplash : public ui::Form
+{
+    Q_OBJECT
+
+public:
+    static frmSplash* instance();
+    static frmSplash* existing();
+
+    frmSplash();
+
+    static QString versionText();
+    static inline const QString kRightsNotice =
+        QStringLiteral("© 2007 ZEL Beställningar. Alla rättigheter förbehållna.");
+
+    QFrame* Shape1;
+    QLabel* Image2;
+    QLabel* Label2;
+    QLabel* Label1;
+    QTimer* Timer1;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void Timer1_Timer();
+};

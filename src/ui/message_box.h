@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+#include <optional>
+
+namespace ui {
+
+// Styles are sums of a button set and an icon; answers are the button pressed.
+enum MsgBoxStyle {
+    vbOKOnly = 0,
+    vbYesNo = 4,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbInformation = 64,
+};
+enum MsgBoxAnswer {
+    vbOK = 1,
+    vbYes = 6,
+    vbNo = 7,
+};
+
+inline const QString kApplicationTitle = QStringLiteral("ZEL2007");
+
+// Shows a modal message box and returns the answer. Without a title the box shows "ZEL2007".
+int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
+
+// The one seam through which tests answer message boxes and read what they asked.
+class MessageBoxScript
+{
+public:
+    struct Shown
+    {
+        QString prompt;
+        int style = 0;
+        QString title;
+    };
+
+    // From now on boxes are answered by script and not shown. A box with no queued answer
+    // gets its default button (OK or Yes) and is counted as unexpected.
+    static void start();
+    static void stop();
+    static bool active();
+
+    static void answerNext(int answer);
+    static std::optional<int> takeAnswer();
+    static int pendingAnswers();
+
+    static void record(const Shown& shown);
+    static QVector<Shown> shown();
+    static int unexpected();
+    static void noteUnexpected();
+};
+
+} // namespace ui

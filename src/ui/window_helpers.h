@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStatusBar>
+#include <QWidget>
+
+namespace ui {
+
+// A status bar docked at the bottom edge with one empty panel; nothing writes to it.
+QStatusBar* addStatusBar(QWidget* window, const QString& objectName = QStringLiteral("StatusBar1"));
+
+// Keeps the status bar along the bottom edge after the window changed height.
+void dockStatusBar(QWidget* window, QStatusBar* bar);
+
+// Centres a window on the screen it will show on.
+void centreOnScreen(QWidget* window);
+
+// A caption may hold CR (from the language file) or CR LF; the toolkit breaks lines on LF.
+QString displayText(QString caption);
+
+} // namespace ui

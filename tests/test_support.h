@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+class QWidget;
+
+namespace testsupport {
+
+// A fresh application folder with Order, System and System/Language, which the program uses
+// until the object goes away.
+class AppFolder
+{
+public:
+    explicit AppFolder(bool withOrderFolder = true);
+    ~AppFolder();
+
+    QString path() const;
+    // Paths and contents are relative to the folder, written with forward slashes.
+    QString file(const QString& relative) const;
+    void write(const QString& relative, const QByteArray& bytes) const;
+    QByteArray read(const QString& relative) const;
+    bool exists(const QString& relative) const;
+    // Copies a file shipped in app/ into this folder.
+    void copyShipped(const QString& relative) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Unloads every window, lets the deferred deletions run and answers message boxes by script again.
+void resetForms();
+
+// Types text into a widget; letters outside ASCII are sent one at a time.
+void typeText(QWidget* widget, const QString& text);
+
+} // namespace testsupport

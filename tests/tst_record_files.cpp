@@ -1,0 +1,200 @@
+#include "data/app_folder.h"
+#include "data/order_number.h"
+#include "data/record_io.h"
+#include "data/text_codec.h"
+#include "data/text_file.h"
+#include "test_support.h"
+
+#include <QTest>
+
+class TestRecordFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fieldReading_data();
+    void fieldReading();
+    void quotedRecordRoundTrip_data();
+    void quotedRecordRoundTrip();
+    void lineReading_data();
+    void lineReading();
+    void codePage_data();
+    void codePage();
+    void appendCreatesMissingFile();
+    void dataPathUsesPlatformSeparator();
+    void failuresNameFileAndReason();
+    void orderNumber_data();
+    void orderNumber();
+};
+
+void TestRecordFiles::fieldReading_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<QStringList>>("records");
+    QTest::addColumn<bool>("complete");
+
+    QTest::newRow("empty file") << QString() << 2 << QList<QStringList>{} << true;
+    QTest::newRow("final CR LF gives no extra record")
+        << "a,b\r\nc,d\r\n" << 2 << QList<QStringList>{{"a", "b"}, {"c", "d"}} << true;
+    QTest::newRow("comma inside quotes") << "\"Elektro, AB\",1004\r\n" << 2
+                                         << QList<QStringList>{{"Elektro, AB", "1004"}} << true;
+    QTest::newRow("blanks: leading skipped, trailing dropped unless quoted")
+        << "  Ahlsell  ,\"  07 \"\r\n" << 2 << QList<QStringList>{{"Ahlsell", "  07 "}} << true;
+    QTest::newRow("leading zeros kept") << "Norrlands,0111\r\n" << 2 << QList<QStringList>{{"Norrlands", "0111"}}
+                                        << true;
+    QTest::newRow("four fields on one line") << "a,1,b,2\r\n" << 2 << QList<QStringList>{{"a", "1"}, {"b", "2"}}
+                                             << true;
+    QTest::newRow("record split over two lines") << "a\r\n1\r\nb,2" << 2
+                                                 << QList<QStringList>{{"a", "1"}, {"b", "2"}} << true;
+    QTest::newRow("odd field count ends inside a record") << "a,1\r\nb\r\n" << 2 << QList<QStringList>{{"a", "1"}}
+                                                          << false;
+    QTest::newRow("quote inside a field cuts it short")
+        << "\"12\"\" skruv\",\"x\"\r\n" << 2 << QList<QStringList>{{"12", "x"}} << true;
+    QTest::newRow("LF only and CR only line ends") << "a,1\nb,2\rc,3" << 2
+                                                   << QList<QStringList>{{"a", "1"}, {"b", "2"}, {"c", "3"}} << true;
+    QTest::newRow("basket record with empty fields")
+        << "\"\",\"\",\"\",\"\",\"ST\"\r\n" << 5 << QList<QStringList>{{"", "", "", "", "ST"}} << true;
+}
+
+void TestRecordFiles::fieldReading()
+{
+    QFETCH(QString, text);
+    QFETCH(int, count);
+    QFETCH(QList<QStringList>, records);
+    QFETCH(bool, complete);
+
+    data::RecordReader reader(text);
+    QList<QStringList> got;
+    bool ok = true;
+    QStringList fields;
+    while (!reader.atEnd()) {
+        if (!reader.readFields(count, &fields)) {
+            ok = false;
+            break;
+        }
+        got.append(fields);
+    }
+    QCOMPARE(got, records);
+    QCOMPARE(ok, complete);
+}
+
+void TestRecordFiles::quotedRecordRoundTrip_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("plain") << QStringList{"A-100", "Skruv", "12", "3", "ST"};
+    QTest::newRow("decimal comma") << QStringList{"B2", "Bult, rostfri", "12,50", "1,5", "KG"};
+    QTest::newRow("swedish letters") << QStringList{"Å1", "Ärtor och ölkorg ©", "9", "1", "FRP"};
+    QTest::newRow("blanks kept inside quotes") << QStringList{" 7 ", "  lång  ", "", "", "PALL"};
+}
+
+void TestRecordFiles::quotedRecordRoundTrip()
+{
+    QFETCH(QStringList, fields);
+    const QByteArray bytes = data::quotedRecord(fields);
+    QVERIFY(bytes.endsWith("\"\r\n"));
+    data::RecordReader reader(data::decodeWindows1252(bytes));
+    QStringList back;
+    QVERIFY(reader.readFields(int(fields.size()), &back));
+    QCOMPARE(back, fields);
+    QVERIFY(reader.atEnd());
+}
+
+void TestRecordFiles::lineReading_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << QString() << QStringList{};
+    QTest::newRow("last line without CR LF") << "123\r\n456" << QStringList{"123", "456"};
+    QTest::newRow("empty line kept") << "1\r\n\r\n2\r\n" << QStringList{"1", "", "2"};
+    QTest::newRow("comma survives whole-line reading") << "1, Created not printed\r\n"
+                                                       << QStringList{"1, Created not printed"};
+    QTest::newRow("mixed line ends") << "a\nb\rc\r\n" << QStringList{"a", "b", "c"};
+}
+
+void TestRecordFiles::lineReading()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    data::RecordReader reader(text);
+    QStringList got;
+    while (!reader.atEnd())
+        got.append(reader.readLine());
+    QCOMPARE(got, lines);
+}
+
+void TestRecordFiles::codePage_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("swedish letters and copyright") << QStringLiteral("åäöÅÄÖ©") << QByteArray("\xe5\xe4\xf6\xc5\xc4\xd6\xa9");
+    QTest::newRow("euro and dash from the 0x80 block") << QStringLiteral("€–") << QByteArray("\x80\x96");
+    QTest::newRow("outside the code page becomes ?") << QStringLiteral("a\u0416b") << QByteArray("a?b");
+    QTest::newRow("a character beyond 16 bits is one ?") << QStringLiteral("x\U0001F600y") << QByteArray("x?y");
+}
+
+void TestRecordFiles::codePage()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(data::encodeWindows1252(text), bytes);
+    QCOMPARE(data::lineRecord(text), bytes + "\r\n");
+    if (!bytes.contains('?'))
+        QCOMPARE(data::decodeWindows1252(bytes), text);
+}
+
+void TestRecordFiles::appendCreatesMissingFile()
+{
+    testsupport::AppFolder folder;
+    QString error;
+    const QString path = data::dataPath(QStringLiteral("\\Order\\Lista.log"));
+    QVERIFY(!data::fileExists(path));
+    QVERIFY(data::appendToFile(path, data::lineRecord(QStringLiteral("10001")), &error));
+    QVERIFY(data::appendToFile(path, data::lineRecord(QStringLiteral("20002")), &error));
+    QCOMPARE(folder.read(QStringLiteral("Order/Lista.log")), QByteArray("10001\r\n20002\r\n"));
+}
+
+void TestRecordFiles::dataPathUsesPlatformSeparator()
+{
+    testsupport::AppFolder folder;
+    QCOMPARE(data::dataPath(QStringLiteral("\\System\\Language\\Svenska.lng")),
+             folder.path() + QStringLiteral("/System/Language/Svenska.lng"));
+}
+
+void TestRecordFiles::failuresNameFileAndReason()
+{
+    testsupport::AppFolder folder(false);
+    QString error;
+    const QString path = data::dataPath(QStringLiteral("\\Order\\1.OrderData.log"));
+    QVERIFY(!data::replaceFile(path, "x", &error));
+    QVERIFY2(error.contains(path) && error.contains(QStringLiteral("finns inte")), qPrintable(error));
+    QString text;
+    QVERIFY(!data::readTextFile(data::dataPath(QStringLiteral("\\System\\Saknas.log")), &text, &error));
+    QVERIFY2(error.contains(QStringLiteral("Saknas.log")) && error.contains(QStringLiteral("finns inte")),
+             qPrintable(error));
+}
+
+void TestRecordFiles::orderNumber_data()
+{
+    QTest::addColumn<QDateTime>("moment");
+    QTest::addColumn<QString>("number");
+    // 2026-12-06 is a Sunday.
+    QTest::newRow("sunday midnight") << QDateTime(QDate(2026, 12, 6), QTime(0, 0, 0)) << "10001";
+    QTest::newRow("saturday evening") << QDateTime(QDate(2026, 12, 12), QTime(19, 53, 21)) << "71953217";
+    QTest::newRow("saturday last second") << QDateTime(QDate(2026, 12, 12), QTime(23, 59, 59)) << "72359597";
+    QTest::newRow("monday") << QDateTime(QDate(2026, 12, 7), QTime(1, 15, 3)) << "211532";
+    QTest::newRow("same digits, other time") << QDateTime(QDate(2026, 12, 7), QTime(11, 5, 3)) << "211532";
+}
+
+void TestRecordFiles::orderNumber()
+{
+    QFETCH(QDateTime, moment);
+    QFETCH(QString, number);
+    const QString formed = data::formatOrderNumber(moment);
+    QCOMPARE(formed, number);
+    QVERIFY(formed.size() >= 5 && formed.size() <= 8);
+    QCOMPARE(formed.front(), formed.back());
+}
+
+QTEST_GUILESS_MAIN(TestRecordFiles)
+#include "tst_record_files.moc"
