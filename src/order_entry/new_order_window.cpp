@@ -3,6 +3,7 @@
 #include "data/order_files.h"
 #include "data/order_number.h"
 #include "order_entry/add_line_dialog.h"
+#include "order_register/order_list_window.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/glyph_button.h"
@@ -238,4 +239,7 @@ void frmZelOrderNew::Command6_Click()
 
 void frmZelOrderNew::Command8_Click() {}
 
-void frmZelOrderNew::mnuOppna_Click() {}
+void frmZelOrderNew::mnuOppna_Click()
+{
+    frmOrderLista::instance()->showForm();
+}
