@@ -281,13 +281,16 @@ void frmOrderLista::Command4_Click()
     const int row = selectedEntry();
     if (row < 0)
         return;
-    const QStringList all = m_entries->stringList();
-    const QString number = all.at(row);
+    QString number;
     // Equal entries are told apart by position: this is the n-th entry with this text.
     int occurrence = 0;
-    for (int i = 0; i < row; ++i) {
-        if (all.at(i) == number)
-            ++occurrence;
+    {
+        const QStringList all = m_entries->stringList(); // let go before the model changes, or it copies
+        number = all.at(row);
+        for (int i = 0; i < row; ++i) {
+            if (all.at(i) == number)
+                ++occurrence;
+        }
     }
 
     if (ui::MsgBox(kVoidQuestion, ui::vbYesNo + ui::vbQuestion, kVoidTitle) != ui::vbYes)
