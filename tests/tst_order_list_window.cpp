@@ -136,14 +136,11 @@ void TestOrderListWindow::showsOrder_data()
     QTest::addColumn<QString>("phone");
     QTest::addColumn<int>("lines");
     QTest::addColumn<QString>("telephone");
-    QTest::newRow("both parts, with lines") << "08"
-                                            << "123456" << 3 << "08-123456";
-    QTest::newRow("no area code") << ""
-                                  << "123456" << 1 << "-123456";
-    QTest::newRow("no number") << "0920"
-                               << "" << 1 << "0920-";
-    QTest::newRow("neither, no basket file") << ""
-                                             << "" << 0 << "-";
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("both parts, with lines") << QString("08") << QString("123456") << 3 << "08-123456" << false;
+    QTest::newRow("no area code, by keyboard") << QString() << QString("123456") << 1 << "-123456" << true;
+    QTest::newRow("no number") << QString("0920") << QString() << 1 << "0920-" << false;
+    QTest::newRow("neither, no basket file") << QString() << QString() << 0 << "-" << true;
 }
 
 void TestOrderListWindow::showsOrder()
@@ -152,13 +149,21 @@ void TestOrderListWindow::showsOrder()
     QFETCH(QString, phone);
     QFETCH(int, lines);
     QFETCH(QString, telephone);
+    QFETCH(bool, byKeyboard);
     testsupport::AppFolder folder;
     const QStringList values = orderValues("71953217", area, phone);
     saveOrder("71953217", lines, values);
-    folder.write("Order/Lista.log", "71953217\r\n");
+    folder.write("Order/Lista.log", "71953217\r\n10001\r\n");
 
     frmOrderLista* w = openWindow();
-    clickEntry(w, 0);
+    if (byKeyboard) {
+        // The list has the focus but nothing selected: the first arrow key selects the first entry.
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QCOMPARE(QApplication::focusWidget(), w->List1);
+        QTest::keyClick(w->List1, Qt::Key_Down);
+    } else {
+        clickEntry(w, 0);
+    }
     QCOMPARE(w->selectedEntry(), 0);
     QCOMPARE(shown(w), shownFor(values));
     QCOMPARE(w->dbKund[2]->text(), telephone);
@@ -170,6 +175,12 @@ void TestOrderListWindow::showsOrder()
         QCOMPARE(w->ListView1->subItem(0, 4), QString("ST"));
     }
     QVERIFY(w->ListView1->fullRowSelect());
+
+    // Ctrl+click does not leave the list without a selection.
+    const QRect rect = w->List1->visualRect(w->List1->model()->index(0, 0));
+    QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
+    QCOMPARE(w->selectedEntry(), 0);
+    QCOMPARE(shown(w), shownFor(values));
     QVERIFY(MessageBoxScript::shown().isEmpty());
 }
 

@@ -11,6 +11,7 @@
 #include "ui/window_helpers.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QListView>
 #include <QStatusBar>
 #include <QStringListModel>
@@ -98,6 +99,7 @@ frmOrderLista::frmOrderLista()
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setDragEnabled(false);
+    List1->installEventFilter(this);
     ui::place(List1, 120, 360, 8535, 1230);
 
     Frame1 = new QGroupBox(QStringLiteral("Orderdetaljer"), this);
@@ -191,6 +193,21 @@ void frmOrderLista::Form_Load()
     if (!data::readOrderList(&lines, &error))
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
     m_entries->setStringList(lines);
+}
+
+bool frmOrderLista::eventFilter(QObject* watched, QEvent* event)
+{
+    // Focus puts the cursor on the first entry without selecting it; like a list box, the first
+    // arrow key then selects that entry instead of skipping past it.
+    if (watched == List1 && event->type() == QEvent::KeyPress && selectedEntry() < 0) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QModelIndex current = List1->currentIndex();
+        if ((key == Qt::Key_Down || key == Qt::Key_Up) && current.isValid()) {
+            List1->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+            return true;
+        }
+    }
+    return ui::Form::eventFilter(watched, event);
 }
 
 void frmOrderLista::onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)

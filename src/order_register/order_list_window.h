@@ -59,6 +59,7 @@ public:
 
 protected:
     void Form_Load() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void List1_Click();
