@@ -3,6 +3,7 @@
 #include "data/order_files.h"
 #include "data/order_number.h"
 #include "order_entry/add_line_dialog.h"
+#include "order_register/order_list_window.h"
 #include "pickers/status_picker.h"
 #include "pickers/supplier_picker.h"
 #include "ui/fonts.h"
@@ -246,4 +247,7 @@ void frmZelOrderNew::Command8_Click()
     frmOrderStatus::open();
 }
 
-void frmZelOrderNew::mnuOppna_Click() {}
+void frmZelOrderNew::mnuOppna_Click()
+{
+    frmOrderLista::instance()->showForm();
+}

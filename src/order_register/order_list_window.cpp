@@ -1,0 +1,369 @@
+#include "order_register/order_list_window.h"
+
+#include "data/order_files.h"
+#include "data/order_void.h"
+#include "ui/fonts.h"
+#include "ui/form_instance.h"
+#include "ui/glyph_button.h"
+#include "ui/message_box.h"
+#include "ui/report_list_view.h"
+#include "ui/twips.h"
+#include "ui/window_helpers.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QListView>
+#include <QStatusBar>
+#include <QStringListModel>
+
+namespace {
+constexpr int kClientWidth = 8775;
+// Title bar and borders, counted into the outer heights the window is designed with.
+constexpr int kNonClientHeight = 480;
+constexpr int kValueHeight = 255;
+constexpr int kSupplierRow = 1620;
+constexpr int kSupplierNameLeft = 2280;
+
+const QString kVoidQuestion = QStringLiteral("Vill du makulera markerad beställning?\r\n"
+                                             "\r\n"
+                                             "Följande information kommer att raderas:\r\n"
+                                             "\r\n"
+                                             "- Kundinformation\r\n"
+                                             "- Orderinformation\r\n"
+                                             "- Beställningsunderlag\r\n"
+                                             "\r\n"
+                                             "VARNING! Denna aktivitet går ej att ångra!");
+const QString kVoidTitle = QStringLiteral("Makulera betällning");
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, bool bold, int left, int top, int width)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFocusPolicy(Qt::NoFocus);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    ui::place(label, left, top, width, kValueHeight);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                        int height = 375)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    ui::place(button, left, top, width, height);
+    return button;
+}
+
+ui::GlyphButton* makeGlyphButton(QWidget* parent, const QString& name, const QString& letter, int left, int top,
+                                 int width, int height)
+{
+    auto* button = new ui::GlyphButton(letter, parent, 9.75);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    ui::place(button, left, top, width, height);
+    return button;
+}
+} // namespace
+
+frmOrderLista* frmOrderLista::instance()
+{
+    return ui::FormInstance<frmOrderLista>::get();
+}
+
+frmOrderLista* frmOrderLista::existing()
+{
+    return ui::FormInstance<frmOrderLista>::existing();
+}
+
+frmOrderLista::frmOrderLista()
+{
+    setObjectName(QStringLiteral("frmOrderLista"));
+    setWindowTitle(QStringLiteral("Orderlista"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(ui::formFont());
+    ui::setClientSize(this, kClientWidth, kCollapsedHeight - kNonClientHeight);
+
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Ordernummer"), false, 120, 120, 2000);
+
+    // A plain string model and uniform rows keep a list of a hundred thousand orders quick.
+    m_entries = new QStringListModel(this);
+    List1 = new QListView(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setModel(m_entries);
+    List1->setUniformItemSizes(true);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    List1->setDragEnabled(false);
+    List1->installEventFilter(this);
+    ui::place(List1, 120, 360, 8535, 1230);
+
+    Frame1 = new QGroupBox(QStringLiteral("Orderdetaljer"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    ui::place(Frame1, 120, 1680, 8535, 2055);
+
+    const QStringList customerCaptions{QStringLiteral("Kund nr"), QStringLiteral("Namn"), QStringLiteral("Telefon")};
+    for (int i = 0; i < 3; ++i) {
+        const int top = 300 + 300 * i;
+        lblKundData[i] =
+            makeLabel(Frame1, QStringLiteral("lblKundData(%1)").arg(i), customerCaptions.at(i), true, 120, top, 900);
+        dbKund[i] = makeLabel(Frame1, QStringLiteral("dbKund(%1)").arg(i), QString(), false, 1080, top, 3060);
+    }
+
+    const QStringList orderCaptions{QStringLiteral("Leverantör"), QStringLiteral("Order nr"),
+                                    QStringLiteral("Orderdatum"), QStringLiteral("Säljare"), QStringLiteral("Status")};
+    lblOrderData[0] =
+        makeLabel(Frame1, QStringLiteral("lblOrderData(0)"), orderCaptions.at(0), true, 120, kSupplierRow, 900);
+    for (int i = 1; i <= 4; ++i) {
+        const int top = 300 + 300 * (i - 1);
+        lblOrderData[i] =
+            makeLabel(Frame1, QStringLiteral("lblOrderData(%1)").arg(i), orderCaptions.at(i), true, 4320, top, 1080);
+        dbOrder[i] = makeLabel(Frame1, QStringLiteral("dbOrder(%1)").arg(i), QString(), false, 5460, top, 2580);
+    }
+    QPalette darkRed = palette();
+    darkRed.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    dbOrder[0] = makeLabel(Frame1, QStringLiteral("dbOrder(0)"), QString(), true, 1080, kSupplierRow, 0);
+    dbOrder[5] = makeLabel(Frame1, QStringLiteral("dbOrder(5)"), QString(), true, kSupplierNameLeft, kSupplierRow, 0);
+    for (QLabel* label : {dbOrder[0], dbOrder[5]})
+        label->setPalette(darkRed);
+
+    Command8 = makeGlyphButton(Frame1, QStringLiteral("Command8"), QStringLiteral("4"), 8115, 1185, 300, 285);
+    Command9 = makeButton(Frame1, QStringLiteral("Command9"), QStringLiteral("Spara"), 7725, 1560, 690, 315);
+
+    Command1 = makeGlyphButton(this, QStringLiteral("Command1"), QStringLiteral("6"), 120, 3840, 375, 375);
+    Command2 = makeGlyphButton(this, QStringLiteral("Command2"), QStringLiteral("5"), 120, 3840, 375, 375);
+    Command2->setVisible(false);
+    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("Ändra"), 615, 3840, 1095);
+    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("Makulera"), 1770, 3840, 1095);
+    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("Leverera"), 2925, 3840, 1095);
+    Command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("Utskrift"), 4080, 3840, 1095);
+    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("Stäng"), 7560, 3840, 1095);
+
+    ListView1 = new ui::ReportListView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ui::place(ListView1, 120, 4320, 8535, 2055);
+    ListView1->addColumn(QStringLiteral("Artikelnr"), 1440);
+    ListView1->addColumn(QStringLiteral("Benämning"), 3300);
+    ListView1->addColumn(QStringLiteral("á-pris"), 800);
+    ListView1->addColumn(QStringLiteral("Antal"), 800);
+    ListView1->addColumn(QStringLiteral("Enhet"), 600);
+
+    // Collapsed, the status bar lies over the top of the line list.
+    StatusBar1 = ui::addStatusBar(this);
+    StatusBar1->setAutoFillBackground(true);
+
+    const QList<QWidget*> tabOrder{List1,    Command1, Command2,  Command3, Command4, Command5,
+                                   Command7, Command6, ListView1, Command8, Command9};
+    for (int i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
+
+    connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmOrderLista::onSelectionChanged);
+    connect(Command1, &QPushButton::clicked, this, &frmOrderLista::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmOrderLista::Command2_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmOrderLista::Command4_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmOrderLista::Command6_Click);
+
+    ui::centreOnScreen(this);
+}
+
+int frmOrderLista::outerHeightTwips() const
+{
+    return ui::pixelsToTwips(height()) + kNonClientHeight;
+}
+
+QStringList frmOrderLista::entries() const
+{
+    return m_entries->stringList();
+}
+
+int frmOrderLista::selectedEntry() const
+{
+    const QModelIndexList rows = List1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void frmOrderLista::Form_Load()
+{
+    QStringList lines;
+    QString error;
+    if (!data::readOrderList(&lines, &error))
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+    m_entries->setStringList(lines);
+}
+
+bool frmOrderLista::eventFilter(QObject* watched, QEvent* event)
+{
+    // Focus puts the cursor on the first entry without selecting it; like a list box, the first
+    // arrow key then selects that entry instead of skipping past it.
+    if (watched == List1 && event->type() == QEvent::KeyPress && selectedEntry() < 0) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QModelIndex current = List1->currentIndex();
+        if ((key == Qt::Key_Down || key == Qt::Key_Up) && current.isValid()) {
+            List1->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+            return true;
+        }
+    }
+    return ui::Form::eventFilter(watched, event);
+}
+
+void frmOrderLista::onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    if (m_quiet)
+        return;
+    if (selected.isEmpty()) {
+        // A list box always keeps its one selected entry; Ctrl+click does not take it away.
+        const QModelIndexList previous = deselected.indexes();
+        if (!previous.isEmpty() && previous.first().isValid()) {
+            m_quiet = true;
+            List1->selectionModel()->select(previous.first(), QItemSelectionModel::Select);
+            m_quiet = false;
+        }
+        return;
+    }
+    List1_Click();
+}
+
+void frmOrderLista::List1_Click()
+{
+    const int row = selectedEntry();
+    if (row < 0)
+        return;
+    const QString number = m_entries->index(row).data().toString();
+
+    if (!data::namesOrderFiles(number)) {
+        clearOrder();
+        ui::MsgBox(
+            number.isEmpty()
+                ? QStringLiteral("Den markerade raden i orderlistan är tom och namnger ingen order.")
+                : QStringLiteral("Raden \"%1\" i orderlistan är inget ordernummer; ingen order kan visas.").arg(number),
+            ui::vbOKOnly + ui::vbInformation);
+        return;
+    }
+
+    QStringList values;
+    QString error;
+    if (!data::readOrderData(number, &values, &error)) {
+        // The entry stays, so that an order whose files are gone can still be voided.
+        clearOrder();
+        ui::MsgBox(QStringLiteral("Ordern %1 kan inte visas.\r\n\r\n%2").arg(number, error),
+                   ui::vbOKOnly + ui::vbInformation);
+        return;
+    }
+    dbKund[0]->setText(values.at(0));
+    dbKund[1]->setText(values.at(1));
+    dbKund[2]->setText(values.at(2) + QLatin1Char('-') + values.at(3));
+    dbOrder[1]->setText(values.at(4));
+    dbOrder[2]->setText(values.at(5));
+    dbOrder[3]->setText(values.at(6));
+    dbOrder[4]->setText(values.at(7));
+    dbOrder[0]->setText(values.at(8));
+    dbOrder[5]->setText(values.at(9));
+    placeSupplier();
+
+    const qintptr style = ListView1->sendMessage(ui::kLvmGetExtendedListViewStyle, 0, 0);
+    ListView1->sendMessage(ui::kLvmSetExtendedListViewStyle, 0, style | ui::kLvsExFullRowSelect);
+
+    ListView1->clearRows();
+    QVector<data::OrderLine> lines;
+    const bool basketRead = data::readOrderBasket(number, &lines, &error);
+    QVector<QStringList> rows;
+    rows.reserve(lines.size());
+    for (const data::OrderLine& line : lines)
+        rows.append(line.fields());
+    ListView1->addRows(rows);
+    if (!basketRead)
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+}
+
+void frmOrderLista::Command1_Click()
+{
+    setOuterHeight(kExpandedHeight);
+    Command2->setVisible(true);
+    Command1->setVisible(false);
+}
+
+void frmOrderLista::Command2_Click()
+{
+    setOuterHeight(kCollapsedHeight);
+    Command1->setVisible(true);
+    Command2->setVisible(false);
+}
+
+void frmOrderLista::Command4_Click()
+{
+    const int row = selectedEntry();
+    if (row < 0)
+        return;
+    QString number;
+    // Equal entries are told apart by position: this is the n-th entry with this text.
+    int occurrence = 0;
+    {
+        const QStringList all = m_entries->stringList(); // let go before the model changes, or it copies
+        number = all.at(row);
+        for (int i = 0; i < row; ++i) {
+            if (all.at(i) == number)
+                ++occurrence;
+        }
+    }
+
+    if (ui::MsgBox(kVoidQuestion, ui::vbYesNo + ui::vbQuestion, kVoidTitle) != ui::vbYes)
+        return;
+
+    data::VoidOutcome outcome;
+    QString error;
+    if (!data::voidOrder(number, occurrence, &outcome, &error)) {
+        ui::MsgBox(QStringLiteral("Ordern %1 makulerades inte.\r\n\r\n%2").arg(number, error),
+                   ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+
+    m_quiet = true;
+    m_entries->removeRows(row, 1);
+    List1->selectionModel()->clear();
+    m_quiet = false;
+    clearOrder();
+    if (!outcome.removedFromList)
+        ui::MsgBox(QStringLiteral("Ordern %1 är makulerad. Orderlistan på disken nämnde den inte längre "
+                                  "och har lämnats som den var.")
+                       .arg(number),
+                   ui::vbOKOnly + ui::vbInformation);
+}
+
+void frmOrderLista::Command6_Click()
+{
+    unload();
+}
+
+void frmOrderLista::setOuterHeight(int twips)
+{
+    // The window grows and shrinks at the bottom; its top edge stays where it is.
+    const QPoint topLeft = pos();
+    ui::setClientSize(this, kClientWidth, twips - kNonClientHeight);
+    if (pos() != topLeft)
+        move(topLeft);
+    ui::dockStatusBar(this, StatusBar1);
+}
+
+void frmOrderLista::clearOrder()
+{
+    for (QLabel* label : dbKund)
+        label->clear();
+    for (QLabel* label : dbOrder)
+        label->clear();
+    placeSupplier();
+    ListView1->clearRows();
+}
+
+void frmOrderLista::placeSupplier()
+{
+    // The supplier number and name are as wide as their text, the name just right of the number.
+    const int height = ui::twipsToPixels(kValueHeight);
+    dbOrder[0]->resize(dbOrder[0]->sizeHint().width(), height);
+    const int gap = ui::twipsToPixels(120);
+    const int left = std::max(ui::twipsToPixels(kSupplierNameLeft), dbOrder[0]->geometry().right() + gap);
+    dbOrder[5]->setGeometry(left, dbOrder[5]->y(), dbOrder[5]->sizeHint().width(), height);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ui/form.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+class QGroupBox;
+class QItemSelection;
+class QListView;
+class QStatusBar;
+class QStringListModel;
+
+namespace ui {
+class GlyphButton;
+class ReportListView;
+} // namespace ui
+
+// The register of saved orders: lists the order list file, shows the selected order's header and
+// lines, folds out to show the lines, and voids an order.
+class frmOrderLista : public ui::Form
+{
+    Q_OBJECT
+
+public:
+    static frmOrderLista* instance();
+    static frmOrderLista* existing();
+
+    frmOrderLista();
+
+    static constexpr int kCollapsedHeight = 5175;
+    static constexpr int kExpandedHeight = 7365;
+
+    // The outer height in twips, title bar and borders included.
+    int outerHeightTwips() const;
+
+    // The entries of List1, first to last, and the selected one (-1 for none).
+    QStringList entries() const;
+    int selectedEntry() const;
+
+    QLabel* Label1;
+    QListView* List1;
+    QGroupBox* Frame1;
+    QLabel* lblKundData[3];
+    QLabel* dbKund[3];
+    QLabel* lblOrderData[5];
+    QLabel* dbOrder[6];
+    ui::GlyphButton* Command8;
+    QPushButton* Command9;
+    ui::GlyphButton* Command1;
+    ui::GlyphButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QPushButton* Command5;
+    QPushButton* Command7;
+    QPushButton* Command6;
+    ui::ReportListView* ListView1;
+    QStatusBar* StatusBar1;
+
+protected:
+    void Form_Load() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void List1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command4_Click();
+    void Command6_Click();
+
+    void onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void setOuterHeight(int twips);
+    void clearOrder();
+    void placeSupplier();
+
+    QStringListModel* m_entries;
+    // Set while the window itself changes the selection, so List1_Click does not run for it.
+    bool m_quiet = false;
+};

@@ -1,0 +1,455 @@
+#include "data/order_files.h"
+#include "data/record_io.h"
+#include "order_entry/new_order_window.h"
+#include "order_register/order_list_window.h"
+#include "test_support.h"
+#include "ui/glyph_button.h"
+#include "ui/message_box.h"
+#include "ui/report_list_view.h"
+
+#include <QAction>
+#include <QFile>
+#include <QListView>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+using ui::MessageBoxScript;
+
+QStringList orderValues(const QString& number, const QString& area = QStringLiteral("08"),
+                        const QString& phone = QStringLiteral("123456"))
+{
+    return {QStringLiteral("K") + number,
+            QStringLiteral("Åsa ") + number,
+            area,
+            phone,
+            number,
+            QStringLiteral("2026-12-07"),
+            QStringLiteral("ORDERMOTTAGARE"),
+            QStringLiteral("1, Created not printed"),
+            QStringLiteral("0111"),
+            QStringLiteral("Lev ") + number};
+}
+
+// The nine value labels as the window shows them: customer number, name, telephone, then
+// supplier number, order number, date, seller, status and supplier name.
+QStringList shownFor(const QStringList& v)
+{
+    return {v[0], v[1], v[2] + "-" + v[3], v[8], v[4], v[5], v[6], v[7], v[9]};
+}
+
+void saveOrder(const QString& number, int lines, const QStringList& values = {})
+{
+    QString error;
+    QVERIFY(data::writeOrderData(number, values.isEmpty() ? orderValues(number) : values, &error));
+    for (int i = 0; i < lines; ++i)
+        QVERIFY(data::appendOrderLine(number, {number + "-" + QString::number(i), "Skruv, 5 mm", "12,50", "3", "ST"},
+                                      &error));
+}
+
+frmOrderLista* openWindow()
+{
+    frmOrderLista* window = frmOrderLista::instance();
+    window->showForm();
+    return window;
+}
+
+QStringList shown(frmOrderLista* w)
+{
+    QStringList texts;
+    for (QLabel* label : w->dbKund)
+        texts << label->text();
+    for (QLabel* label : w->dbOrder)
+        texts << label->text();
+    return texts;
+}
+
+void clickEntry(frmOrderLista* w, int row)
+{
+    const QRect rect = w->List1->visualRect(w->List1->model()->index(row, 0));
+    QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+template <class T> T* control(QWidget* w, const char* name)
+{
+    T* child = w->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no control %s", name);
+    return child;
+}
+} // namespace
+
+class TestOrderListWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { testsupport::resetForms(); }
+    void cleanup()
+    {
+        testsupport::resetForms();
+        QVERIFY(ui::loadedForms().isEmpty());
+    }
+    void loadsList_data();
+    void loadsList();
+    void showsOrder_data();
+    void showsOrder();
+    void selectionReplacesPrevious_data();
+    void selectionReplacesPrevious();
+    void layoutAndFolding_data();
+    void layoutAndFolding();
+    void inertButtonsChangeNothing();
+    void opensFromNewOrderWindow();
+    void voids_data();
+    void voids();
+};
+
+void TestOrderListWindow::loadsList_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("missing file") << QByteArray() << QStringList{};
+    QTest::newRow("empty file") << QByteArray("") << QStringList{};
+    QTest::newRow("repeated number and empty line kept in order")
+        << QByteArray("211532\r\n\r\n10001\r\n211532\r\n") << QStringList{"211532", "", "10001", "211532"};
+    QTest::newRow("last line without line end") << QByteArray("10001\r\n20002") << QStringList{"10001", "20002"};
+}
+
+void TestOrderListWindow::loadsList()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, entries);
+    testsupport::AppFolder folder;
+    if (!file.isNull())
+        folder.write("Order/Lista.log", file);
+    frmOrderLista* w = openWindow();
+    QCOMPARE(w->entries(), entries);
+    QCOMPARE(w->selectedEntry(), -1);
+    QCOMPARE(shown(w), QStringList(9, QString()));
+    QCOMPARE(w->ListView1->rowCount(), 0);
+    QVERIFY(MessageBoxScript::shown().isEmpty());
+}
+
+void TestOrderListWindow::showsOrder_data()
+{
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<QString>("phone");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("telephone");
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("both parts, with lines") << QString("08") << QString("123456") << 3 << "08-123456" << false;
+    QTest::newRow("no area code, by keyboard") << QString() << QString("123456") << 1 << "-123456" << true;
+    QTest::newRow("no number") << QString("0920") << QString() << 1 << "0920-" << false;
+    QTest::newRow("neither, no basket file") << QString() << QString() << 0 << "-" << true;
+}
+
+void TestOrderListWindow::showsOrder()
+{
+    QFETCH(QString, area);
+    QFETCH(QString, phone);
+    QFETCH(int, lines);
+    QFETCH(QString, telephone);
+    QFETCH(bool, byKeyboard);
+    testsupport::AppFolder folder;
+    const QStringList values = orderValues("71953217", area, phone);
+    saveOrder("71953217", lines, values);
+    folder.write("Order/Lista.log", "71953217\r\n10001\r\n");
+
+    frmOrderLista* w = openWindow();
+    if (byKeyboard) {
+        // The list has the focus but nothing selected: the first arrow key selects the first entry.
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QCOMPARE(QApplication::focusWidget(), w->List1);
+        QTest::keyClick(w->List1, Qt::Key_Down);
+    } else {
+        clickEntry(w, 0);
+    }
+    QCOMPARE(w->selectedEntry(), 0);
+    QCOMPARE(shown(w), shownFor(values));
+    QCOMPARE(w->dbKund[2]->text(), telephone);
+    QCOMPARE(w->ListView1->rowCount(), lines);
+    if (lines > 0) {
+        QCOMPARE(w->ListView1->itemText(lines - 1), QString("71953217-%1").arg(lines - 1));
+        QCOMPARE(w->ListView1->subItem(0, 1), QString("Skruv, 5 mm"));
+        QCOMPARE(w->ListView1->subItem(0, 2), QString("12,50"));
+        QCOMPARE(w->ListView1->subItem(0, 4), QString("ST"));
+    }
+    QVERIFY(w->ListView1->fullRowSelect());
+
+    // Ctrl+click does not leave the list without a selection.
+    const QRect rect = w->List1->visualRect(w->List1->model()->index(0, 0));
+    QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
+    QCOMPARE(w->selectedEntry(), 0);
+    QCOMPARE(shown(w), shownFor(values));
+    QVERIFY(MessageBoxScript::shown().isEmpty());
+}
+
+void TestOrderListWindow::selectionReplacesPrevious_data()
+{
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QByteArray>("dataFile"); // null: no data file
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("shows");
+    QTest::addColumn<QString>("messageNames");
+    const QByteArray full = "K2\r\nBo\r\n\r\n\r\n200002\r\n2026-01-01\r\nS\r\n0\r\n\r\n\r\n";
+    QTest::newRow("another order with one line") << "200002" << full << 1 << true << "";
+    QTest::newRow("another order without lines") << "200002" << full << 0 << true << "";
+    QTest::newRow("data file missing") << "200002" << QByteArray() << 1 << false << "200002";
+    QTest::newRow("data file of nine lines")
+        << "200002" << full.left(full.lastIndexOf("\r\n", full.size() - 3) + 2) << 0 << false << "200002";
+    QTest::newRow("entry with a path") << "../200002" << full << 0 << false << "../200002";
+    QTest::newRow("empty entry") << "" << QByteArray() << 0 << false << "tom";
+}
+
+void TestOrderListWindow::selectionReplacesPrevious()
+{
+    QFETCH(QString, second);
+    QFETCH(QByteArray, dataFile);
+    QFETCH(int, lines);
+    QFETCH(bool, shows);
+    QFETCH(QString, messageNames);
+    testsupport::AppFolder folder;
+    saveOrder("100001", 4);
+    if (!dataFile.isNull())
+        folder.write("Order/" + second + ".OrderData.log", dataFile);
+    QString error;
+    for (int i = 0; i < lines; ++i)
+        QVERIFY(data::appendOrderLine(second, {"X", "Y", "1", "1", "KG"}, &error));
+    folder.write("Order/Lista.log", "100001\r\n" + second.toLatin1() + "\r\n");
+
+    frmOrderLista* w = openWindow();
+    clickEntry(w, 0);
+    QCOMPARE(w->ListView1->rowCount(), 4);
+    QTest::keyClick(w->List1, Qt::Key_Down);
+    QCOMPARE(w->selectedEntry(), 1);
+    if (shows)
+        QCOMPARE(shown(w), QStringList({"K2", "Bo", "-", "", "200002", "2026-01-01", "S", "0", ""}));
+    else
+        QCOMPARE(shown(w), QStringList(9, QString()));
+    QCOMPARE(w->ListView1->rowCount(), shows ? lines : 0);
+    QCOMPARE(w->entries().size(), 2);
+    const auto messages = MessageBoxScript::shown();
+    QCOMPARE(messages.size(), messageNames.isEmpty() ? 0 : 1);
+    if (!messages.isEmpty())
+        QVERIFY2(messages.first().prompt.contains(messageNames), qPrintable(messages.first().prompt));
+}
+
+void TestOrderListWindow::layoutAndFolding_data()
+{
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("visibleGlyph");
+    QTest::newRow("as loaded") << 0 << 5175 << "6";
+    QTest::newRow("folded out") << 1 << 7365 << "5";
+    QTest::newRow("folded out and in") << 2 << 5175 << "6";
+    QTest::newRow("out, in, out") << 3 << 7365 << "5";
+}
+
+void TestOrderListWindow::layoutAndFolding()
+{
+    QFETCH(int, clicks);
+    QFETCH(int, height);
+    QFETCH(QString, visibleGlyph);
+    testsupport::AppFolder folder;
+    saveOrder("100001", 2);
+    folder.write("Order/Lista.log", "100001\r\n");
+    frmOrderLista* w = openWindow();
+    QCOMPARE(w->windowTitle(), QString("Orderlista"));
+    const int top = w->y();
+    const int width = w->width();
+    for (int i = 0; i < clicks; ++i)
+        QTest::mouseClick(i % 2 == 0 ? w->Command1 : w->Command2, Qt::LeftButton);
+    clickEntry(w, 0); // selecting never changes the height
+    QCOMPARE(w->outerHeightTwips(), height);
+    QCOMPARE(w->y(), top);
+    QCOMPARE(w->width(), width);
+    QCOMPARE(w->Command1->isVisible(), visibleGlyph == "6");
+    QCOMPARE(w->Command2->isVisible(), visibleGlyph == "5");
+    QCOMPARE(w->Command1->geometry(), w->Command2->geometry());
+    QCOMPARE(w->Command1->caption(), QString("6"));
+    QCOMPARE(w->Command2->caption(), QString("5"));
+
+    // Vertical layout in twips; the status bar always lies along the bottom edge.
+    const struct
+    {
+        const char* name;
+        int top, height;
+    } rows[] = {{"Label1", 120, 255},    {"List1", 360, 1230},    {"Frame1", 1680, 2055},
+                {"Command4", 3840, 375}, {"Command6", 3840, 375}, {"ListView1", 4320, 2055}};
+    for (const auto& row : rows) {
+        QWidget* child = control<QWidget>(w, row.name);
+        QCOMPARE(child->y() * 15, row.top);
+        QCOMPARE(child->height() * 15, row.height);
+    }
+    auto* bar = control<QStatusBar>(w, "StatusBar1");
+    QCOMPARE((bar->y() + bar->height()) * 15, height - 480);
+    // Folded in, nothing of the line list shows above the status bar.
+    QCOMPARE(bar->y() <= w->ListView1->y(), height == 5175);
+
+    const QStringList captions{"Ordernummer", "Kund nr",    "Namn",    "Telefon", "Leverantör",
+                               "Order nr",    "Orderdatum", "Säljare", "Status"};
+    const char* names[] = {"Label1",          "lblKundData(0)",  "lblKundData(1)",  "lblKundData(2)", "lblOrderData(0)",
+                           "lblOrderData(1)", "lblOrderData(2)", "lblOrderData(3)", "lblOrderData(4)"};
+    for (int i = 0; i < captions.size(); ++i)
+        QCOMPARE(control<QLabel>(w, names[i])->text(), captions.at(i));
+    QCOMPARE(control<QLabel>(w, "dbOrder(5)")->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+    for (int i = 1; i <= 5; ++i)
+        QCOMPARE(w->ListView1->columnHeaderText(i),
+                 QStringList({"Artikelnr", "Benämning", "á-pris", "Antal", "Enhet"}).at(i - 1));
+}
+
+void TestOrderListWindow::inertButtonsChangeNothing()
+{
+    testsupport::AppFolder folder;
+    saveOrder("100001", 2);
+    folder.write("Order/Lista.log", "100001\r\n");
+    frmOrderLista* w = openWindow();
+    clickEntry(w, 0);
+    const QStringList before = shown(w);
+    for (const char* name : {"Command3", "Command5", "Command7", "Command8", "Command9"}) {
+        auto* button = control<QPushButton>(w, name);
+        QVERIFY(button->isVisible() && button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QCOMPARE(control<QPushButton>(w, "Command3")->text(), QString("Ändra"));
+    QCOMPARE(control<QPushButton>(w, "Command9")->text(), QString("Spara"));
+    QCOMPARE(shown(w), before);
+    QCOMPARE(w->ListView1->rowCount(), 2);
+    QCOMPARE(w->outerHeightTwips(), 5175);
+    QVERIFY(MessageBoxScript::shown().isEmpty());
+    QVERIFY(folder.exists("Order/100001.OrderData.log") && folder.exists("Order/100001.OrderBasket.log"));
+    QCOMPARE(folder.read("Order/Lista.log"), QByteArray("100001\r\n"));
+}
+
+void TestOrderListWindow::opensFromNewOrderWindow()
+{
+    testsupport::AppFolder folder;
+    folder.write("Order/Lista.log", "100001\r\n");
+    frmZelOrderNew* main = frmZelOrderNew::instance();
+    main->showForm();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, Qt::Key_O, Qt::ControlModifier);
+    frmOrderLista* w = frmOrderLista::existing();
+    QVERIFY(w && w->isVisible());
+    QVERIFY(!w->isModal() && QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(w->entries(), QStringList{"100001"});
+
+    // A second opening brings the same window forward and does not read the list again.
+    folder.write("Order/Lista.log", "100001\r\n200002\r\n");
+    main->mnuOppna->trigger();
+    QCOMPARE(frmOrderLista::existing(), w);
+    QCOMPARE(w->entries(), QStringList{"100001"});
+
+    QTest::mouseClick(w->Command6, Qt::LeftButton);
+    QTRY_VERIFY(frmOrderLista::existing() == nullptr);
+    main->mnuOppna->trigger();
+    w = frmOrderLista::existing();
+    QVERIFY(w);
+    QCOMPARE(w->entries(), QStringList({"100001", "200002"}));
+    QCOMPARE(w->outerHeightTwips(), 5175);
+    w->close(); // the close box
+    QTRY_VERIFY(frmOrderLista::existing() == nullptr);
+    QVERIFY(main->isVisible());
+}
+
+void TestOrderListWindow::voids_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<int>("select");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("readOnly");
+    QTest::addColumn<bool>("saveWhileOpen");
+    QTest::addColumn<QByteArray>("listAfter"); // the list file afterwards, before any save
+    QTest::addColumn<bool>("voided");
+    QTest::addColumn<int>("messages");
+    const QByteArray two = "100001\r\n200002\r\n100001\r\n";
+    QTest::newRow("only entry") << QByteArray("100001\r\n") << 0 << int(ui::vbYes) << "" << false << QByteArray("")
+                                << true << 1;
+    QTest::newRow("second of two equal") << two << 2 << int(ui::vbYes) << "" << false
+                                         << QByteArray("100001\r\n200002\r\n") << true << 1;
+    QTest::newRow("first of two equal") << two << 0 << int(ui::vbYes) << "" << false
+                                        << QByteArray("200002\r\n100001\r\n") << true << 1;
+    QTest::newRow("without basket file") << two << 1 << int(ui::vbYes) << "" << false
+                                         << QByteArray("100001\r\n100001\r\n") << true << 1;
+    QTest::newRow("read-only data file") << two << 0 << int(ui::vbYes) << "OrderData" << false << two << false << 2;
+    QTest::newRow("read-only basket file") << two << 0 << int(ui::vbYes) << "OrderBasket" << false << two << false << 2;
+    QTest::newRow("order saved while open")
+        << two << 2 << int(ui::vbYes) << "" << true << QByteArray("100001\r\n200002\r\n") << true << 2;
+    QTest::newRow("answered Nej") << two << 0 << int(ui::vbNo) << "" << false << two << false << 1;
+    QTest::newRow("nothing selected") << two << -1 << 0 << "" << false << two << false << 0;
+    QTest::newRow("entry with a path") << QByteArray("../100001\r\n200002\r\n") << 0 << int(ui::vbYes) << "" << false
+                                       << QByteArray("200002\r\n") << true << 2;
+}
+
+void TestOrderListWindow::voids()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(int, select);
+    QFETCH(int, answer);
+    QFETCH(QString, readOnly);
+    QFETCH(bool, saveWhileOpen);
+    QFETCH(QByteArray, listAfter);
+    QFETCH(bool, voided);
+    QFETCH(int, messages);
+    testsupport::AppFolder folder;
+    saveOrder("100001", 2);
+    saveOrder("200002", 0);
+    folder.write("100001.OrderData.log", "outside the order folder\r\n");
+    folder.write("Order/Lista.log", list);
+    if (!readOnly.isEmpty())
+        QVERIFY(QFile::setPermissions(folder.file("Order/100001." + readOnly + ".log"), QFile::ReadOwner));
+
+    frmOrderLista* w = openWindow();
+    QTest::mouseClick(w->Command1, Qt::LeftButton);
+    QStringList entries = w->entries();
+    QString savedNumber;
+    if (saveWhileOpen) {
+        frmZelOrderNew* main = frmZelOrderNew::instance();
+        MessageBoxScript::answerNext(ui::vbOK);
+        QTest::mouseClick(main->Command6, Qt::LeftButton);
+        savedNumber = main->dbOrderNr->text();
+    }
+    const QString number = select >= 0 ? entries.at(select) : QString();
+    if (number.contains('/'))
+        MessageBoxScript::answerNext(ui::vbOK); // the notice that the entry names no order
+    if (select >= 0)
+        clickEntry(w, select);
+    const QStringList before = shown(w);
+    if (answer)
+        MessageBoxScript::answerNext(answer);
+    MessageBoxScript::answerNext(ui::vbOK);
+    QTest::mouseClick(w->Command4, Qt::LeftButton);
+
+    const auto boxes = MessageBoxScript::shown();
+    QCOMPARE(boxes.size(), messages);
+    const auto question = std::find_if(boxes.begin(), boxes.end(), [](const auto& box) { return box.style == 36; });
+    QCOMPARE(question != boxes.end(), answer != 0);
+    if (answer) {
+        QCOMPARE(question->title, QString("Makulera betällning"));
+        QCOMPARE(question->prompt.split("\r\n"),
+                 QStringList({"Vill du makulera markerad beställning?", "",
+                              "Följande information kommer att raderas:", "", "- Kundinformation", "- Orderinformation",
+                              "- Beställningsunderlag", "", "VARNING! Denna aktivitet går ej att ångra!"}));
+    }
+    QCOMPARE(MessageBoxScript::unexpected(), 0);
+    QCOMPARE(folder.read("Order/Lista.log"),
+             listAfter + (saveWhileOpen ? data::lineRecord(savedNumber) : QByteArray()));
+    QVERIFY(folder.exists("100001.OrderData.log"));
+    for (const QString order : {"100001", "200002"})
+        QCOMPARE(folder.exists("Order/" + order + ".OrderData.log"), !voided || number != order);
+    QCOMPARE(folder.exists("Order/100001.OrderBasket.log"), !voided || number != "100001");
+    if (voided) {
+        entries.removeAt(select);
+        QCOMPARE(shown(w), QStringList(9, QString()));
+        QCOMPARE(w->ListView1->rowCount(), 0);
+        QCOMPARE(w->selectedEntry(), -1);
+    } else {
+        QCOMPARE(shown(w), before);
+        QCOMPARE(w->selectedEntry(), select);
+    }
+    QCOMPARE(w->entries(), entries);
+    QCOMPARE(w->outerHeightTwips(), 7365);
+}
+
+QTEST_MAIN(TestOrderListWindow)
+#include "tst_order_list_window.moc"
