@@ -3,6 +3,8 @@
 #include "data/order_files.h"
 #include "data/order_number.h"
 #include "order_entry/add_line_dialog.h"
+#include "pickers/status_picker.h"
+#include "pickers/supplier_picker.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/glyph_button.h"
@@ -203,7 +205,10 @@ void frmZelOrderNew::closeEvent(QCloseEvent* event)
     ui::endProgram();
 }
 
-void frmZelOrderNew::Command1_Click() {}
+void frmZelOrderNew::Command1_Click()
+{
+    frmLeverantor::open();
+}
 
 void frmZelOrderNew::Command2_Click()
 {
@@ -236,6 +241,9 @@ void frmZelOrderNew::Command6_Click()
     Command5->setEnabled(true);
 }
 
-void frmZelOrderNew::Command8_Click() {}
+void frmZelOrderNew::Command8_Click()
+{
+    frmOrderStatus::open();
+}
 
 void frmZelOrderNew::mnuOppna_Click() {}

@@ -1,0 +1,51 @@
+#include "pickers/status_picker.h"
+
+#include "data/reference_list.h"
+#include "order_entry/new_order_window.h"
+#include "ui/form_instance.h"
+
+namespace {
+PickerDesign statusDesign()
+{
+    PickerDesign design;
+    design.name = QStringLiteral("frmOrderStatus");
+    design.title = QStringLiteral("Orderstatus");
+    design.clientWidthTwips = 5415;
+    design.listPath = data::kOrderStatusListPath;
+    design.firstHeader = QStringLiteral("Id");
+    design.firstWidthTwips = 500;
+    design.secondHeader = QStringLiteral("Beskrivning");
+    design.secondWidthTwips = 3000;
+    design.cancelBeforeChoose = true;
+    return design;
+}
+} // namespace
+
+frmOrderStatus* frmOrderStatus::instance()
+{
+    return ui::FormInstance<frmOrderStatus>::get();
+}
+
+frmOrderStatus* frmOrderStatus::existing()
+{
+    return ui::FormInstance<frmOrderStatus>::existing();
+}
+
+void frmOrderStatus::open()
+{
+    showOrReport(instance());
+}
+
+frmOrderStatus::frmOrderStatus() : PickerWindow(statusDesign()) {}
+
+QString frmOrderStatus::confirmationPrompt(const QString& text, const QString& subItem) const
+{
+    return confirmation(QStringLiteral("Du har valt följande orderstatus"), text, subItem);
+}
+
+void frmOrderStatus::writeChoice(const QString& text, const QString& subItem)
+{
+    frmZelOrderNew* order = frmZelOrderNew::instance();
+    order->dbStatus->setText(text);
+    order->dbStatusText->setText(subItem);
+}
