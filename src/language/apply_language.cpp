@@ -4,6 +4,7 @@
 #include "order_entry/add_line_dialog.h"
 #include "order_entry/new_order_window.h"
 #include "order_entry/splash_window.h"
+#include "pickers/supplier_picker.h"
 #include "ui/report_list_view.h"
 #include "ui/window_helpers.h"
 
@@ -82,6 +83,15 @@ void applyNewOrderTexts(frmZelOrderNew* form)
     setMessage(form->msg4, 223);
 }
 
+void applySupplierPickerTexts(frmLeverantor* form)
+{
+    setTitle(form, 300);
+    setHeader(form->ListView1, 1, 301);
+    setHeader(form->ListView1, 2, 302);
+    setCaption(form->Command1, 303);
+    setCaption(form->Command2, 304);
+}
+
 void applyAddLineTexts(frmAdd* form)
 {
     setTitle(form, 400);
@@ -102,6 +112,8 @@ void applyOnCreation(ui::Form* form)
 {
     if (auto* add = qobject_cast<frmAdd*>(form))
         applyAddLineTexts(add);
+    else if (auto* picker = qobject_cast<frmLeverantor*>(form))
+        applySupplierPickerTexts(picker);
 }
 
 } // namespace
@@ -112,6 +124,13 @@ void ApplyLanguage()
 {
     applySplashTexts(frmSplash::instance());
     applyNewOrderTexts(frmZelOrderNew::instance());
+    // A picker whose supplier list cannot be read does not come into being; the windows after
+    // it still get their texts, or the add-line question would stay without words all run.
+    frmLeverantor* picker = frmLeverantor::instance();
+    if (picker->loadFailed())
+        picker->unload();
+    else
+        applySupplierPickerTexts(picker);
     applyAddLineTexts(frmAdd::instance());
     ui::Form::setAfterLoadHook(applyOnCreation);
 }
