@@ -55,12 +55,15 @@ void TestLanguageLoader::textToIndex_data()
     QTest::newRow("negative exponent") << "5e-1" << 0;
     QTest::newRow("exponent without digits") << "4e" << 4;
     QTest::newRow("huge exponent") << "1e999" << -1;
+    QTest::newRow("tiny exponent") << "1e-999" << 0;
     QTest::newRow("far too large for a whole number") << "9e9" << -1;
     QTest::newRow("half to even below") << "2.5" << 2;
     QTest::newRow("half to even above") << "3.5" << 4;
     QTest::newRow("half of zero") << "0.5" << 0;
     QTest::newRow("above half") << "2.6" << 3;
     QTest::newRow("point first") << ".7" << 1;
+    QTest::newRow("point before exponent") << "1.e2" << 100;
+    QTest::newRow("sign before point") << "-.5" << 0;
     QTest::newRow("letters give zero") << "abc" << 0;
     QTest::newRow("empty gives zero") << "" << 0;
     QTest::newRow("stops at a letter") << "1a2" << 1;

@@ -1,7 +1,8 @@
 #include "language/text_to_number.h"
 
-#include <QLocale>
+#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace language {
 
@@ -11,53 +12,53 @@ bool isIgnored(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-bool isDigit(QChar c)
+bool isDigit(char c)
 {
-    return c >= u'0' && c <= u'9';
+    return c >= '0' && c <= '9';
 }
 
-// The characters of text without blanks and tabs, as far as they form a number, spelled so
-// that the C locale reads them: "- 1 2.e" becomes "-12".
-QString numberPart(QStringView text)
+// The characters of text, less blanks and tabs, as far as they form a number, spelled for
+// std::from_chars: "- 1 2.e" becomes "-12", "+5" becomes "5".
+std::string numberPart(QStringView text)
 {
-    QString chars;
-    chars.reserve(text.size());
+    std::string chars;
+    chars.reserve(size_t(text.size()));
     for (QChar c : text)
         if (!isIgnored(c))
-            chars += c;
+            chars += c.unicode() < 0x80 ? char(c.unicode()) : '?';
 
-    QString number;
-    qsizetype pos = 0;
-    const auto at = [&chars](qsizetype i) { return i < chars.size() ? chars.at(i) : QChar(); };
+    std::string number;
+    size_t pos = 0;
+    const auto at = [&chars](size_t i) { return i < chars.size() ? chars[i] : '\0'; };
 
-    if (at(pos) == u'+' || at(pos) == u'-')
-        number += chars.at(pos++);
-    qsizetype digits = 0;
+    if (at(pos) == '+')
+        ++pos;
+    else if (at(pos) == '-')
+        number += chars[pos++];
+    size_t digits = 0;
     while (isDigit(at(pos))) {
-        number += chars.at(pos++);
+        number += chars[pos++];
         ++digits;
     }
-    if (at(pos) == u'.') {
-        ++pos;
-        QString fraction;
-        while (isDigit(at(pos)))
-            fraction += chars.at(pos++);
-        if (!fraction.isEmpty())
-            number += QLatin1Char('.') + fraction;
-        digits += fraction.size();
+    if (at(pos) == '.') {
+        number += chars[pos++];
+        while (isDigit(at(pos))) {
+            number += chars[pos++];
+            ++digits;
+        }
     }
     if (digits == 0)
-        return QStringLiteral("0");
+        return "0";
 
-    const QChar e = at(pos).toLower();
-    if (e == u'e' || e == u'd') {
-        qsizetype p = pos + 1;
-        QString exponent = QStringLiteral("e");
-        if (at(p) == u'+' || at(p) == u'-')
-            exponent += chars.at(p++);
+    const char e = at(pos);
+    if (e == 'e' || e == 'E' || e == 'd' || e == 'D') {
+        size_t p = pos + 1;
+        std::string exponent = "e";
+        if (at(p) == '+' || at(p) == '-')
+            exponent += chars[p++];
         bool any = false;
         while (isDigit(at(p))) {
-            exponent += chars.at(p++);
+            exponent += chars[p++];
             any = true;
         }
         // An exponent letter without digits ends the number before it.
@@ -70,12 +71,18 @@ QString numberPart(QStringView text)
 
 double textToNumber(QStringView text)
 {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(numberPart(text), &ok);
-    if (ok)
-        return value;
-    // Only an exponent too large for a double fails to convert; it keeps its direction.
-    return numberPart(text).startsWith(QLatin1Char('-')) ? -HUGE_VAL : HUGE_VAL;
+    const std::string number = numberPart(text);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    Q_UNUSED(end);
+    // Only an exponent beyond what a double holds fails to convert: a large one keeps the
+    // number's direction, a very negative one leaves nothing.
+    if (error == std::errc::result_out_of_range) {
+        if (number.find("e-") != std::string::npos)
+            return 0.0;
+        return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
+    }
+    return value;
 }
 
 std::optional<int> textToIndex(QStringView text, int maxValue)
