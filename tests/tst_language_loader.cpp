@@ -39,37 +39,29 @@ void TestLanguageLoader::textToIndex_data()
     QTest::addColumn<int>("index"); // -1: rejected
 
     QTest::newRow("digits") << "123" << 123;
-    QTest::newRow("leading zeros") << "007" << 7;
     QTest::newRow("blanks and tabs anywhere") << " 4\t2" << 42;
     QTest::newRow("plus sign") << "+5" << 5;
     QTest::newRow("negative") << "-1" << -1;
     QTest::newRow("negative with blank after sign") << "- 1" << -1;
-    QTest::newRow("minus zero is zero") << "-0" << 0;
     QTest::newRow("small negative rounds to zero") << "-.4" << 0;
     QTest::newRow("negative rounds to -1") << "-.6" << -1;
     QTest::newRow("exponent to ten million") << "1e7" << -1;
     QTest::newRow("exponent to a million") << "1e6" << 1000000;
-    QTest::newRow("capital exponent") << "1E2" << 100;
     QTest::newRow("old double exponent") << "1d2" << 100;
-    QTest::newRow("exponent with sign") << "1e+2" << 100;
     QTest::newRow("negative exponent") << "5e-1" << 0;
     QTest::newRow("exponent without digits") << "4e" << 4;
     QTest::newRow("huge exponent") << "1e999" << -1;
     QTest::newRow("tiny exponent") << "1e-999" << 0;
-    QTest::newRow("far too large for a whole number") << "9e9" << -1;
     QTest::newRow("half to even below") << "2.5" << 2;
     QTest::newRow("half to even above") << "3.5" << 4;
-    QTest::newRow("half of zero") << "0.5" << 0;
     QTest::newRow("above half") << "2.6" << 3;
     QTest::newRow("point first") << ".7" << 1;
     QTest::newRow("point before exponent") << "1.e2" << 100;
-    QTest::newRow("sign before point") << "-.5" << 0;
     QTest::newRow("letters give zero") << "abc" << 0;
     QTest::newRow("empty gives zero") << "" << 0;
     QTest::newRow("stops at a letter") << "1a2" << 1;
     QTest::newRow("stops at a second sign") << "1-2" << 1;
     QTest::newRow("double sign is no number") << "--1" << 0;
-    QTest::newRow("stops at a second point") << "1.2.3" << 1;
     QTest::newRow("highest slot") << "9999999" << 9999999;
     QTest::newRow("one past the highest slot") << "10000000" << -1;
 }
