@@ -1,4 +1,4 @@
-#include "order_entry/splash_window.h"
+#include "language/language_window.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
@@ -13,6 +13,6 @@ int main(int argc, char* argv[])
     ui::registerFonts();
     QApplication::setFont(ui::formFont());
 
-    frmSplash::instance()->showForm();
+    frmSetLanguage::instance()->showForm();
     return QApplication::exec();
 }

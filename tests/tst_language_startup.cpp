@@ -1,0 +1,373 @@
+#include "data/text_codec.h"
+#include "language/language_loader.h"
+#include "language/language_table.h"
+#include "language/language_window.h"
+#include "order_entry/add_line_dialog.h"
+#include "order_entry/new_order_window.h"
+#include "order_entry/splash_window.h"
+#include "pickers/status_picker.h"
+#include "pickers/supplier_picker.h"
+#include "test_support.h"
+#include "ui/form.h"
+#include "ui/glyph_button.h"
+#include "ui/message_box.h"
+#include "ui/report_list_view.h"
+#include "ui/window_helpers.h"
+
+#include <QGroupBox>
+#include <QTest>
+
+using Texts = QMap<int, QString>;
+
+namespace {
+const QString kLanguageFile = QStringLiteral("System/Language/Svenska.lng");
+
+// The texts the covered windows are built with.
+Texts builtInTexts()
+{
+    return {{100, "Form1"},      {200, "ZEL Beställning"},
+            {201, "Beställare"}, {202, "Kund nr"},
+            {203, "Namn"},       {204, "Telefon"},
+            {205, "Ordernr"},    {206, "Orderdatum"},
+            {207, "Säljare"},    {208, "Status"},
+            {209, "Leverantör"}, {210, "Artikelnr"},
+            {211, "Benämning"},  {212, "á-pris"},
+            {213, "Antal"},      {214, "Enhet"},
+            {215, "Lägg till"},  {216, "Ändra"},
+            {217, "Ta bort"},    {218, "Stäng"},
+            {219, "Spara"},      {220, ""},
+            {221, ""},           {222, ""},
+            {223, ""},           {300, "Leverantörer"},
+            {301, "Leverantör"}, {302, "Lev Nr"},
+            {303, "Välj"},       {304, "Avbryt"},
+            {400, "Lägg till"},  {401, "Artikelnr"},
+            {402, "Benämning"},  {403, "A-pris"},
+            {404, "Antal"},      {405, "Enhet"},
+            {406, "OK"},         {407, "Avbryt"},
+            {408, ""},           {409, ""}};
+}
+
+// Texts unlike the built-in ones, some with a carriage return, as a file writes them with "_".
+Texts foreignTexts()
+{
+    Texts texts = builtInTexts();
+    for (auto it = texts.begin(); it != texts.end(); ++it)
+        it.value() = QStringLiteral("T%1 ©").arg(it.key());
+    texts[202] = QStringLiteral("Customer\rno");
+    texts[220] = QStringLiteral("Remove\rthe line?");
+    texts[408] = QStringLiteral("Add\rmore?");
+    return texts;
+}
+
+Texts emptyTexts()
+{
+    Texts texts = builtInTexts();
+    for (QString& text : texts)
+        text.clear();
+    return texts;
+}
+
+QByteArray languageFile(const QString& name, const Texts& texts)
+{
+    QString file = QStringLiteral("; test file\r\n000 LANGUAGE FILE %1\r\n").arg(name);
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+        file += QStringLiteral("%1 %2\r\n")
+                    .arg(it.key(), 3, 10, QLatin1Char('0'))
+                    .arg(QString(it.value()).replace(QLatin1Char('\r'), QLatin1Char('_')));
+    return data::encodeWindows1252(file);
+}
+
+bool isMessageLabel(int number)
+{
+    return (number >= 220 && number <= 223) || number >= 408;
+}
+
+// What the covered controls of a window hold, by text number.
+Texts splashTexts(frmSplash* form)
+{
+    return {{100, form->windowTitle()}};
+}
+
+Texts newOrderTexts(frmZelOrderNew* form)
+{
+    Texts texts{{200, form->windowTitle()},     {201, form->Frame1->title()},   {202, form->Label1[0]->text()},
+                {203, form->Label1[1]->text()}, {204, form->Label1[2]->text()}, {205, form->Label2->text()},
+                {206, form->Label3->text()},    {207, form->Label4->text()},    {208, form->Label5->text()},
+                {209, form->Label6->text()},    {215, form->Command2->text()},  {216, form->Command3->text()},
+                {217, form->Command4->text()},  {218, form->Command5->text()},  {219, form->Command6->text()},
+                {220, form->msg1->text()},      {221, form->msg2->text()},      {222, form->msg3->text()},
+                {223, form->msg4->text()}};
+    for (int position = 1; position <= 5; ++position)
+        texts.insert(209 + position, form->ListView1->columnHeaderText(position));
+    return texts;
+}
+
+Texts pickerTexts(frmLeverantor* form)
+{
+    return {{300, form->windowTitle()},
+            {301, form->ListView1->columnHeaderText(1)},
+            {302, form->ListView1->columnHeaderText(2)},
+            {303, form->Command1->text()},
+            {304, form->Command2->text()}};
+}
+
+Texts addLineTexts(frmAdd* form)
+{
+    return {{400, form->windowTitle()},    {401, form->Label1->text()},   {402, form->Label2->text()},
+            {403, form->Label3->text()},   {404, form->Label4->text()},   {405, form->Label5->text()},
+            {406, form->Command1->text()}, {407, form->Command2->text()}, {408, form->msg1->text()},
+            {409, form->msg2->text()}};
+}
+
+// Shown texts break lines where the stored text has a carriage return; message labels keep it.
+bool showsTexts(const Texts& shown, const Texts& expected)
+{
+    bool same = true;
+    for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+        const QString want = expected.value(it.key());
+        const QString wanted = isMessageLabel(it.key()) ? want : ui::displayText(want);
+        if (it.value() != wanted) {
+            qWarning("text %d: shown \"%s\", expected \"%s\"", it.key(), qPrintable(it.value()), qPrintable(wanted));
+            same = false;
+        }
+    }
+    return same;
+}
+
+QString boxTitle(const QString& title)
+{
+    return title.isEmpty() ? ui::kApplicationTitle : title;
+}
+
+void click(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+} // namespace
+
+class TestLanguageStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void shippedFile();
+    void startUp_data();
+    void startUp();
+    void missingSupplierListSkipsOnlyThePicker();
+    void languageWindowAsBuiltAndAvbrytDoesNothing();
+    void closeBoxEndsWithoutReading();
+
+private:
+    void showLanguageWindowAndPressOk();
+
+    std::unique_ptr<testsupport::AppFolder> m_folder;
+    bool m_ended = false;
+};
+
+void TestLanguageStartup::init()
+{
+    m_folder = std::make_unique<testsupport::AppFolder>();
+    testsupport::resetForms();
+    // Every case is a fresh run: an empty table and no language in force.
+    Module2::languageTable().clear();
+    ui::Form::setAfterLoadHook({});
+    m_ended = false;
+    ui::setEndHandler([this] { m_ended = true; });
+    m_folder->write(QStringLiteral("System/Leverantorer.log"),
+                    "\"Ahlsell AB\",\"1001\"\r\n\"Elektro, AB\",\"1002\"\r\n");
+    m_folder->write(QStringLiteral("System/Orderstatus.log"), "\"0\",\"Ny\"\r\n\"1\",\"Skapad\"\r\n");
+}
+
+void TestLanguageStartup::cleanup()
+{
+    QCOMPARE(ui::MessageBoxScript::unexpected(), 0);
+    testsupport::resetForms();
+    QVERIFY(ui::loadedForms().isEmpty());
+    ui::Form::setAfterLoadHook({});
+    m_folder.reset();
+}
+
+void TestLanguageStartup::showLanguageWindowAndPressOk()
+{
+    frmSetLanguage* window = frmSetLanguage::instance();
+    window->showForm();
+    click(window->Command1);
+}
+
+void TestLanguageStartup::shippedFile()
+{
+    m_folder->copyShipped(kLanguageFile);
+    const QByteArray bytes = m_folder->read(kLanguageFile);
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
+    QVERIFY2(!bytes.contains("\xc3"), "Swedish letters are single Windows-1252 bytes");
+
+    language::LanguageTable table;
+    QStringList errors;
+    QCOMPARE(language::loadLanguageTable(
+                 m_folder->file(kLanguageFile), table, [] { return std::optional<QString>(QStringLiteral("Svenska")); },
+                 &errors),
+             qint16(0));
+    QCOMPARE(table.writtenCount(), 41);
+    const Texts builtIn = builtInTexts();
+    for (auto it = builtIn.cbegin(); it != builtIn.cend(); ++it) {
+        if (isMessageLabel(it.key()) || it.key() == 100)
+            QVERIFY2(!table.text(it.key()).isEmpty(), qPrintable(QString::number(it.key())));
+        else
+            QCOMPARE(table.text(it.key()), it.value());
+    }
+}
+
+void TestLanguageStartup::startUp_data()
+{
+    QTest::addColumn<QByteArray>("file"); // null: no file
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<Texts>("texts");
+
+    QTest::newRow("language file") << languageFile("Svenska", foreignTexts()) << true << foreignTexts();
+    QTest::newRow("header only empties every text") << languageFile("Svenska", {}) << true << emptyTexts();
+    QTest::newRow("missing file") << QByteArray() << false << builtInTexts();
+    QTest::newRow("file for another language") << languageFile("English", foreignTexts()) << false << builtInTexts();
+}
+
+void TestLanguageStartup::startUp()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, loaded);
+    QFETCH(Texts, texts);
+
+    if (!file.isNull())
+        m_folder->write(kLanguageFile, file);
+    if (!loaded)
+        ui::MessageBoxScript::answerNext(ui::vbOK);
+    showLanguageWindowAndPressOk();
+
+    const auto boxes = ui::MessageBoxScript::shown();
+    if (loaded) {
+        QCOMPARE(boxes.size(), 0);
+    } else {
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.at(0).prompt, QStringLiteral("Failed loading new language."));
+        QCOMPARE(boxes.at(0).style, int(ui::vbOKOnly + ui::vbCritical));
+        QCOMPARE(boxes.at(0).title, QStringLiteral("ZEL2007"));
+    }
+    QVERIFY(!frmSetLanguage::existing());
+    frmSplash* splash = frmSplash::existing();
+    QVERIFY(splash && splash->isVisible());
+    QVERIFY(showsTexts(splashTexts(splash), texts));
+
+    // Applying loads the other covered windows without showing them; a failed load leaves them alone.
+    if (loaded) {
+        QVERIFY(frmZelOrderNew::existing() && !frmZelOrderNew::existing()->isVisible());
+        QVERIFY(!frmZelOrderNew::existing()->dbOrderNr->text().isEmpty());
+        QVERIFY(frmLeverantor::existing() && !frmLeverantor::existing()->isVisible());
+        QVERIFY(frmAdd::existing() && !frmAdd::existing()->isVisible());
+    } else {
+        QVERIFY(!frmZelOrderNew::existing());
+        QVERIFY(!frmLeverantor::existing());
+        QVERIFY(!frmAdd::existing());
+    }
+
+    QTRY_VERIFY_WITH_TIMEOUT(frmZelOrderNew::existing() && frmZelOrderNew::existing()->isVisible(), 3000);
+    QTRY_VERIFY(!frmSplash::existing());
+    frmZelOrderNew* order = frmZelOrderNew::existing();
+    QVERIFY(!order->dbOrderNr->text().isEmpty());
+    QVERIFY(showsTexts(newOrderTexts(order), texts));
+
+    // Each opening shows the texts, also after the window was closed and created again.
+    for (int round = 0; round < 2; ++round) {
+        click(order->Command1);
+        frmLeverantor* picker = frmLeverantor::existing();
+        QVERIFY(picker && picker->isVisible());
+        QCOMPARE(picker->ListView1->rowCount(), 2);
+        QVERIFY(showsTexts(pickerTexts(picker), texts));
+        click(picker->Command2);
+        QVERIFY(!frmLeverantor::existing());
+
+        click(order->Command2);
+        frmAdd* add = frmAdd::existing();
+        QVERIFY(add && add->isVisible());
+        QVERIFY(showsTexts(addLineTexts(add), texts));
+        QCOMPARE(add->Combo1->currentText(), QStringLiteral("ST"));
+        ui::MessageBoxScript::answerNext(ui::vbNo);
+        click(add->Command1);
+        QCOMPARE(ui::MessageBoxScript::shown().last().prompt, texts.value(408));
+        QCOMPARE(ui::MessageBoxScript::shown().last().title, boxTitle(texts.value(409)));
+        QVERIFY(!frmAdd::existing());
+    }
+    QCOMPARE(order->ListView1->rowCount(), 2);
+
+    ui::MessageBoxScript::answerNext(ui::vbNo);
+    click(order->Command4);
+    QCOMPARE(ui::MessageBoxScript::shown().last().prompt, texts.value(220));
+    QCOMPARE(ui::MessageBoxScript::shown().last().title, boxTitle(texts.value(221)));
+
+    // The status picker is not covered and keeps its own texts.
+    click(order->Command8);
+    frmOrderStatus* status = frmOrderStatus::existing();
+    QVERIFY(status && status->isVisible());
+    QCOMPARE(status->Command1->text(), QStringLiteral("Välj"));
+    QCOMPARE(status->Command2->text(), QStringLiteral("Avbryt"));
+    QVERIFY(!m_ended);
+}
+
+void TestLanguageStartup::missingSupplierListSkipsOnlyThePicker()
+{
+    QVERIFY(QFile::remove(m_folder->file(QStringLiteral("System/Leverantorer.log"))));
+    m_folder->write(kLanguageFile, languageFile("Svenska", foreignTexts()));
+    showLanguageWindowAndPressOk();
+
+    QCOMPARE(ui::MessageBoxScript::shown().size(), 0);
+    QVERIFY(!frmLeverantor::existing());
+    QVERIFY(frmAdd::existing());
+    QVERIFY(showsTexts(addLineTexts(frmAdd::existing()), foreignTexts()));
+    QTRY_VERIFY_WITH_TIMEOUT(frmZelOrderNew::existing() && frmZelOrderNew::existing()->isVisible(), 3000);
+
+    // Once the list is there, the picker opens with the language texts.
+    m_folder->write(QStringLiteral("System/Leverantorer.log"), "\"Ahlsell AB\",\"1001\"\r\n");
+    click(frmZelOrderNew::existing()->Command1);
+    QVERIFY(frmLeverantor::existing() && frmLeverantor::existing()->isVisible());
+    QVERIFY(showsTexts(pickerTexts(frmLeverantor::existing()), foreignTexts()));
+}
+
+void TestLanguageStartup::languageWindowAsBuiltAndAvbrytDoesNothing()
+{
+    m_folder->copyShipped(kLanguageFile);
+    frmSetLanguage* window = frmSetLanguage::instance();
+    window->showForm();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Språk"));
+    QCOMPARE(window->Label1->text(), QStringLiteral("Välj språk"));
+    QCOMPARE(window->Combo1->count(), 1);
+    QCOMPARE(window->Combo1->currentText(), QStringLiteral("Svenska"));
+    QVERIFY(!window->Combo1->isEditable());
+    QCOMPARE(window->Command1->text(), QStringLiteral("OK"));
+    QCOMPARE(window->Command2->text(), QStringLiteral("Avbryt"));
+    QVERIFY(window->Label1->geometry().bottom() < window->Combo1->geometry().top());
+    QVERIFY(window->Combo1->geometry().bottom() < window->Command1->geometry().top());
+    QVERIFY(window->Command1->geometry().right() < window->Command2->geometry().left());
+
+    click(window->Command2);
+    QCoreApplication::processEvents();
+    QCOMPARE(frmSetLanguage::existing(), window);
+    QVERIFY(window->isVisible());
+    QVERIFY(!frmSplash::existing());
+    QCOMPARE(Module2::LangText(0), QString());
+    QCOMPARE(ui::MessageBoxScript::shown().size(), 0);
+}
+
+void TestLanguageStartup::closeBoxEndsWithoutReading()
+{
+    m_folder->copyShipped(kLanguageFile);
+    frmSetLanguage::instance()->showForm();
+    QVERIFY(frmSetLanguage::existing()->close());
+    QTRY_VERIFY(m_ended);
+    QVERIFY(ui::loadedForms().isEmpty());
+    QVERIFY(!frmSplash::existing());
+    QCOMPARE(Module2::languageTable().writtenCount(), 0);
+}
+
+QTEST_MAIN(TestLanguageStartup)
+#include "tst_language_startup.moc"
