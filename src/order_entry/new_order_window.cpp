@@ -15,6 +15,7 @@
 #include <QDateTime>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -33,6 +34,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 QLabel* makeValueLabel(QWidget* parent, const QString& name, int left, int top, int width)
 {
     QLabel* label = makeLabel(parent, name, QString(), left, top, width);
+    // Values come from files and pickers; a name that looks like markup must still show as typed.
+    label->setTextFormat(Qt::PlainText);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -44,12 +47,15 @@ QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, 
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setMaxLength(maxLength);
+    // Every value becomes one line of the order data file; a pasted line break would shift the lines after it.
+    static const QRegularExpression oneLine(QStringLiteral("[^\\r\\n]*"));
+    box->setValidator(new QRegularExpressionValidator(oneLine, box));
     ui::place(box, left, top, width, 285);
     return box;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                        int width, int height = 375)
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                        int height = 375)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -102,8 +108,8 @@ frmZelOrderNew::frmZelOrderNew()
     ui::place(Frame1, 120, 60, 4455, 1575);
     const QStringList customerCaptions{QStringLiteral("Kund nr"), QStringLiteral("Namn"), QStringLiteral("Telefon")};
     for (int i = 0; i < 3; ++i)
-        Label1[i] = makeLabel(Frame1, QStringLiteral("Label1(%1)").arg(i), customerCaptions.at(i), 120,
-                              330 + 390 * i, 900);
+        Label1[i] =
+            makeLabel(Frame1, QStringLiteral("Label1(%1)").arg(i), customerCaptions.at(i), 120, 330 + 390 * i, 900);
     Text1 = makeTextBox(Frame1, QStringLiteral("Text1"), 1080, 300, 1455);
     Text2 = makeTextBox(Frame1, QStringLiteral("Text2"), 1080, 690, 3255);
     Text3 = makeTextBox(Frame1, QStringLiteral("Text3"), 1080, 1080, 615, 4);
@@ -192,7 +198,7 @@ void frmZelOrderNew::Form_Load()
 
 QStringList frmZelOrderNew::orderDataValues() const
 {
-    return {Text1->text(),     Text2->text(),    Text3->text(),   Text4->text(),    dbOrderNr->text(),
+    return {Text1->text(),      Text2->text(),     Text3->text(),    Text4->text(),    dbOrderNr->text(),
             dbOrderDag->text(), dbSaljare->text(), dbStatus->text(), txtLevNr->text(), dbLevName->text()};
 }
 

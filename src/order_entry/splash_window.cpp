@@ -92,6 +92,7 @@ frmSplash::frmSplash()
     Label1->setStyleSheet(grey);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui::place(Label1, 360, 1560, 3855, 600);
+    Label1->setWordWrap(true); // a longer rights line wraps inside the border rather than being cut off
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
