@@ -97,6 +97,7 @@ frmSplash::frmSplash()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may tick up to 50 ms early
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     ui::centreOnScreen(this);
 }
