@@ -115,15 +115,15 @@ frmZelOrderNew::frmZelOrderNew()
     Text3 = makeTextBox(Frame1, QStringLiteral("Text3"), 1080, 1080, 615, 4);
     Text4 = makeTextBox(Frame1, QStringLiteral("Text4"), 1755, 1080, 1575, 11);
 
-    Label2 = makeLabel(client, QStringLiteral("Label2"), QStringLiteral("Ordernr"), 4800, 180, 1080);
-    Label3 = makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Orderdatum"), 4800, 480, 1080);
-    Label4 = makeLabel(client, QStringLiteral("Label4"), QStringLiteral("Säljare"), 4800, 780, 1080);
-    Label5 = makeLabel(client, QStringLiteral("Label5"), QStringLiteral("Status"), 4800, 1080, 1080);
-    dbOrderNr = makeValueLabel(client, QStringLiteral("dbOrderNr"), 5940, 180, 2715);
-    dbOrderDag = makeValueLabel(client, QStringLiteral("dbOrderDag"), 5940, 480, 2715);
-    dbSaljare = makeValueLabel(client, QStringLiteral("dbSaljare"), 5940, 780, 2715);
-    dbStatus = makeValueLabel(client, QStringLiteral("dbStatus"), 5940, 1080, 1650);
-    dbStatusText = makeLabel(client, QStringLiteral("dbStatusText"), QString(), 5940, 1380, 1650);
+    Label2 = makeLabel(client, QStringLiteral("Label2"), QStringLiteral("Ordernr"), 4800, 180, 1000);
+    Label3 = makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Orderdatum"), 4800, 480, 1000);
+    Label4 = makeLabel(client, QStringLiteral("Label4"), QStringLiteral("Säljare"), 4800, 780, 1000);
+    Label5 = makeLabel(client, QStringLiteral("Label5"), QStringLiteral("Status"), 4800, 1080, 1000);
+    dbOrderNr = makeValueLabel(client, QStringLiteral("dbOrderNr"), 5820, 180, 2835);
+    dbOrderDag = makeValueLabel(client, QStringLiteral("dbOrderDag"), 5820, 480, 2835);
+    dbSaljare = makeValueLabel(client, QStringLiteral("dbSaljare"), 5820, 780, 2835);
+    dbStatus = makeValueLabel(client, QStringLiteral("dbStatus"), 5820, 1080, 1770);
+    dbStatusText = makeLabel(client, QStringLiteral("dbStatusText"), QString(), 5820, 1380, 1770);
     dbStatusText->setVisible(false);
     Command8 = new ui::GlyphButton(QStringLiteral("4"), client);
     Command8->setObjectName(QStringLiteral("Command8"));
