@@ -419,7 +419,7 @@ void TestOrderEntry::closeAnswered()
     testsupport::typeText(find(dialog, "Text2"), "halvskrivet");
 
     click(window, "Command5"); // disabled before the first save: no question
-    QVERIFY(ui::MessageBoxScript::shown().size() == 1);
+    QCOMPARE(ui::MessageBoxScript::shown().size(), 1);
 
     ui::MessageBoxScript::answerNext(ui::vbOK);
     click(window, "Command6");
