@@ -30,8 +30,8 @@ frmAdd* frmAdd::existing()
 
 const QStringList& frmAdd::units()
 {
-    static const QStringList list{QStringLiteral("ST"), QStringLiteral("PAR"), QStringLiteral("FRP"),
-                                  QStringLiteral("KG"), QStringLiteral("HG"),  QStringLiteral("TON"),
+    static const QStringList list{QStringLiteral("ST"),  QStringLiteral("PAR"), QStringLiteral("FRP"),
+                                  QStringLiteral("KG"),  QStringLiteral("HG"),  QStringLiteral("TON"),
                                   QStringLiteral("PALL")};
     return list;
 }
@@ -54,8 +54,9 @@ frmAdd::frmAdd()
         *labels[i] = label;
     }
 
-    // A double quote would end the field early when the basket file is read back, so it cannot be typed.
-    static const QRegularExpression noQuote(QStringLiteral("[^\"]*"));
+    // A double quote would end the field early when the basket file is read back, and a line break
+    // would split the record, so neither can be typed or pasted.
+    static const QRegularExpression fieldText(QStringLiteral("[^\"\\r\\n]*"));
     QLineEdit** boxes[] = {&Text1, &Text2, &Text3, &Text4};
     const int widths[] = {1695, 3255, 975, 975};
     const int limits[] = {15, 30, 8, 8};
@@ -63,7 +64,7 @@ frmAdd::frmAdd()
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
         box->setMaxLength(limits[i]);
-        box->setValidator(new QRegularExpressionValidator(noQuote, box));
+        box->setValidator(new QRegularExpressionValidator(fieldText, box));
         ui::place(box, 1200, kRowTop + kRowStep * i, widths[i], 285);
         *boxes[i] = box;
     }

@@ -18,6 +18,7 @@
 #include <QDateTime>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,6 +37,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 QLabel* makeValueLabel(QWidget* parent, const QString& name, int left, int top, int width)
 {
     QLabel* label = makeLabel(parent, name, QString(), left, top, width);
+    // Values come from files and pickers; a name that looks like markup must still show as typed.
+    label->setTextFormat(Qt::PlainText);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -47,12 +50,15 @@ QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, 
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setMaxLength(maxLength);
+    // Every value becomes one line of the order data file; a pasted line break would shift the lines after it.
+    static const QRegularExpression oneLine(QStringLiteral("[^\\r\\n]*"));
+    box->setValidator(new QRegularExpressionValidator(oneLine, box));
     ui::place(box, left, top, width, 285);
     return box;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                        int width, int height = 375)
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                        int height = 375)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -105,22 +111,22 @@ frmZelOrderNew::frmZelOrderNew()
     ui::place(Frame1, 120, 60, 4455, 1575);
     const QStringList customerCaptions{QStringLiteral("Kund nr"), QStringLiteral("Namn"), QStringLiteral("Telefon")};
     for (int i = 0; i < 3; ++i)
-        Label1[i] = makeLabel(Frame1, QStringLiteral("Label1(%1)").arg(i), customerCaptions.at(i), 120,
-                              330 + 390 * i, 900);
+        Label1[i] =
+            makeLabel(Frame1, QStringLiteral("Label1(%1)").arg(i), customerCaptions.at(i), 120, 330 + 390 * i, 900);
     Text1 = makeTextBox(Frame1, QStringLiteral("Text1"), 1080, 300, 1455);
     Text2 = makeTextBox(Frame1, QStringLiteral("Text2"), 1080, 690, 3255);
     Text3 = makeTextBox(Frame1, QStringLiteral("Text3"), 1080, 1080, 615, 4);
     Text4 = makeTextBox(Frame1, QStringLiteral("Text4"), 1755, 1080, 1575, 11);
 
-    Label2 = makeLabel(client, QStringLiteral("Label2"), QStringLiteral("Ordernr"), 4800, 180, 1080);
-    Label3 = makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Orderdatum"), 4800, 480, 1080);
-    Label4 = makeLabel(client, QStringLiteral("Label4"), QStringLiteral("Säljare"), 4800, 780, 1080);
-    Label5 = makeLabel(client, QStringLiteral("Label5"), QStringLiteral("Status"), 4800, 1080, 1080);
-    dbOrderNr = makeValueLabel(client, QStringLiteral("dbOrderNr"), 5940, 180, 2715);
-    dbOrderDag = makeValueLabel(client, QStringLiteral("dbOrderDag"), 5940, 480, 2715);
-    dbSaljare = makeValueLabel(client, QStringLiteral("dbSaljare"), 5940, 780, 2715);
-    dbStatus = makeValueLabel(client, QStringLiteral("dbStatus"), 5940, 1080, 1650);
-    dbStatusText = makeLabel(client, QStringLiteral("dbStatusText"), QString(), 5940, 1380, 1650);
+    Label2 = makeLabel(client, QStringLiteral("Label2"), QStringLiteral("Ordernr"), 4800, 180, 1000);
+    Label3 = makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Orderdatum"), 4800, 480, 1000);
+    Label4 = makeLabel(client, QStringLiteral("Label4"), QStringLiteral("Säljare"), 4800, 780, 1000);
+    Label5 = makeLabel(client, QStringLiteral("Label5"), QStringLiteral("Status"), 4800, 1080, 1000);
+    dbOrderNr = makeValueLabel(client, QStringLiteral("dbOrderNr"), 5820, 180, 2835);
+    dbOrderDag = makeValueLabel(client, QStringLiteral("dbOrderDag"), 5820, 480, 2835);
+    dbSaljare = makeValueLabel(client, QStringLiteral("dbSaljare"), 5820, 780, 2835);
+    dbStatus = makeValueLabel(client, QStringLiteral("dbStatus"), 5820, 1080, 1770);
+    dbStatusText = makeLabel(client, QStringLiteral("dbStatusText"), QString(), 5820, 1380, 1770);
     dbStatusText->setVisible(false);
     Command8 = new ui::GlyphButton(QStringLiteral("4"), client);
     Command8->setObjectName(QStringLiteral("Command8"));
@@ -195,7 +201,7 @@ void frmZelOrderNew::Form_Load()
 
 QStringList frmZelOrderNew::orderDataValues() const
 {
-    return {Text1->text(),     Text2->text(),    Text3->text(),   Text4->text(),    dbOrderNr->text(),
+    return {Text1->text(),      Text2->text(),     Text3->text(),    Text4->text(),    dbOrderNr->text(),
             dbOrderDag->text(), dbSaljare->text(), dbStatus->text(), txtLevNr->text(), dbLevName->text()};
 }
 

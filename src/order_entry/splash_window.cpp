@@ -92,10 +92,12 @@ frmSplash::frmSplash()
     Label1->setStyleSheet(grey);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui::place(Label1, 360, 1560, 3855, 600);
+    Label1->setWordWrap(true); // a longer rights line wraps inside the border rather than being cut off
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may tick up to 50 ms early
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     ui::centreOnScreen(this);
 }

@@ -19,8 +19,7 @@ public:
     frmSplash();
 
     static QString versionText();
-    static inline const QString kRightsNotice =
-        QStringLiteral("© 2007 ZEL Beställningar. Alla rättigheter förbehållna.");
+    static inline const QString kRightsNotice = QStringLiteral("© 2007 ZEL. Alla rättigheter förbehållna.");
 
     QFrame* Shape1;
     QLabel* Image2;

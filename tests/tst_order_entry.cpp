@@ -1,0 +1,656 @@
+#include "data/text_codec.h"
+#include "order_entry/add_line_dialog.h"
+#include "order_entry/new_order_window.h"
+#include "order_entry/splash_window.h"
+#include "test_support.h"
+#include "ui/message_box.h"
+#include "ui/report_list_view.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+template <class T = QWidget> T* find(QWidget* form, const QString& name)
+{
+    T* widget = form->findChild<T*>(name);
+    if (!widget)
+        qFatal("%s has no control %s", qPrintable(form->objectName()), qPrintable(name));
+    return widget;
+}
+
+void click(QWidget* form, const QString& button)
+{
+    QTest::mouseClick(find<QAbstractButton>(form, button), Qt::LeftButton);
+}
+
+QString text(QWidget* form, const QString& name)
+{
+    if (auto* box = form->findChild<QLineEdit*>(name))
+        return box->text();
+    return find<QLabel>(form, name)->text();
+}
+
+frmZelOrderNew* openOrderWindow()
+{
+    frmZelOrderNew* window = frmZelOrderNew::instance();
+    window->showForm();
+    return window;
+}
+
+frmAdd* openAddDialog(frmZelOrderNew* window)
+{
+    click(window, "Command2");
+    return frmAdd::existing();
+}
+
+QByteArray crlfLines(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += data::encodeWindows1252(line) + "\r\n";
+    return bytes;
+}
+
+using Shown = ui::MessageBoxScript::Shown;
+
+} // namespace
+
+class TestOrderEntry : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void splashShowsVersionThenNewOrderWindow();
+    void newWindowTabOrder();
+    void textBoxLimits_data();
+    void textBoxLimits();
+    void pastedLineBreakRejected_data();
+    void pastedLineBreakRejected();
+    void save_data();
+    void save();
+    void repeatedSave();
+    void saveFailure_data();
+    void saveFailure();
+    void closeAnswered_data();
+    void closeAnswered();
+    void closeBoxEndsProgram();
+    void addLine_data();
+    void addLine();
+    void addLineFailure_data();
+    void addLineFailure();
+    void cancelAddKeepsLines();
+    void removeAsksAndChangesNothing_data();
+    void removeAsksAndChangesNothing();
+    void buttonsWithoutAction();
+
+private:
+    std::unique_ptr<testsupport::AppFolder> m_folder;
+    int m_ends = 0;
+};
+
+QtMessageHandler g_testLogger = nullptr;
+
+void TestOrderEntry::initTestCase()
+{
+    // The offscreen platform cannot raise windows and says so on every show; that is not a fault here.
+    g_testLogger =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (message != QLatin1String("This plugin does not support raise()"))
+                g_testLogger(type, context, message);
+        });
+}
+
+void TestOrderEntry::init()
+{
+    testsupport::resetForms();
+    m_folder = std::make_unique<testsupport::AppFolder>();
+    m_ends = 0;
+    ui::setEndHandler([this] { ++m_ends; });
+}
+
+void TestOrderEntry::cleanup()
+{
+    const int unexpected = ui::MessageBoxScript::unexpected();
+    const int pending = ui::MessageBoxScript::pendingAnswers();
+    testsupport::resetForms();
+    QVERIFY(ui::loadedForms().isEmpty());
+    m_folder.reset();
+    QCOMPARE(unexpected, 0);
+    QCOMPARE(pending, 0);
+}
+
+void TestOrderEntry::splashShowsVersionThenNewOrderWindow()
+{
+    QElapsedTimer clock;
+    clock.start();
+    frmSplash* splash = frmSplash::instance();
+    splash->showForm();
+
+    auto* label = find<QLabel>(splash, "Label1");
+    const QStringList lines = label->text().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0), QStringLiteral("Version 1.0.0"));
+    QVERIFY(lines.at(1).startsWith(QStringLiteral("©")));
+    // The text fits inside the label and the label inside the window: nothing is cut off.
+    const QRect room = label->contentsRect();
+    const QRect needed =
+        QFontMetrics(label->font())
+            .boundingRect(room, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+    QVERIFY2(room.contains(needed), qPrintable(QStringLiteral("%1x%2").arg(needed.width()).arg(needed.height())));
+    QVERIFY(splash->rect().contains(label->geometry()));
+    QVERIFY(!frmZelOrderNew::existing());
+
+    QTRY_VERIFY_WITH_TIMEOUT(frmZelOrderNew::existing() && frmZelOrderNew::existing()->isVisible(), 5000);
+    QVERIFY2(clock.elapsed() >= 1000, qPrintable(QString::number(clock.elapsed())));
+    QTRY_VERIFY(!frmSplash::existing());
+    QCOMPARE(ui::loadedForms(), QList<ui::Form*>{frmZelOrderNew::existing()});
+
+    // The tick happens once: the splash does not come back and the order keeps its number.
+    const QString number = text(frmZelOrderNew::existing(), "dbOrderNr");
+    QTest::qWait(1200);
+    QVERIFY(!frmSplash::existing());
+    QCOMPARE(text(frmZelOrderNew::existing(), "dbOrderNr"), number);
+    QCOMPARE(m_ends, 0);
+}
+
+void TestOrderEntry::newWindowTabOrder()
+{
+    frmZelOrderNew* window = openOrderWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+
+    const auto walk = [&] {
+        find(window, "Text1")->setFocus();
+        QStringList order{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 14; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        return order;
+    };
+    const QStringList saved{"Text1",    "Text2",    "Text3",    "Text4",    "ListView1",
+                            "Command2", "Command3", "Command4", "Command5", "Command1",
+                            "txtLevNr", "Command6", "Command9", "Command8", "Text1"};
+    QStringList unsaved = saved;
+    unsaved.removeOne("Command5"); // "Stäng" is disabled until the first save
+    unsaved << "Text2";
+    QCOMPARE(walk(), unsaved);
+
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+    QCOMPARE(walk(), saved);
+}
+
+void TestOrderEntry::textBoxLimits_data()
+{
+    QTest::addColumn<bool>("addDialog");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("area code: 4") << false << "Text3"
+                                  << "081234"
+                                  << "0812";
+    QTest::newRow("telephone number: 11") << false << "Text4"
+                                          << "123 456 78 90 12"
+                                          << "123 456 78 ";
+    QTest::newRow("customer name: quotes and letters kept") << false << "Text2"
+                                                            << "Åsa \"Sillen\" Öberg"
+                                                            << "Åsa \"Sillen\" Öberg";
+    QTest::newRow("article number: 15") << true << "Text1"
+                                        << "ABCDEFGHIJKLMNOPQ"
+                                        << "ABCDEFGHIJKLMNO";
+    QTest::newRow("description: 30") << true << "Text2" << QString(35, 'x') << QString(30, 'x');
+    QTest::newRow("unit price: 8") << true << "Text3"
+                                   << "1234,5678"
+                                   << "1234,567";
+    QTest::newRow("quantity: 8") << true << "Text4"
+                                 << "123456789"
+                                 << "12345678";
+    QTest::newRow("quote refused, the rest as typed") << true << "Text2"
+                                                      << "Skruv 12\" rostfri, åäö ©"
+                                                      << "Skruv 12 rostfri, åäö ©";
+}
+
+void TestOrderEntry::textBoxLimits()
+{
+    QFETCH(bool, addDialog);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+
+    frmZelOrderNew* window = openOrderWindow();
+    QWidget* form = addDialog ? static_cast<QWidget*>(openAddDialog(window)) : window;
+    auto* edit = find<QLineEdit>(form, box);
+    testsupport::typeText(edit, typed);
+    QCOMPARE(edit->text(), kept);
+}
+
+void TestOrderEntry::pastedLineBreakRejected_data()
+{
+    QTest::addColumn<bool>("addDialog");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "txtLevNr"})
+        QTest::addRow("new order %s", name) << false << name << "12\r\n34"
+                                            << "";
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4"})
+        QTest::addRow("add line %s", name) << true << name << "12\n34"
+                                           << "";
+    QTest::newRow("one line pastes as usual") << true << "Text2"
+                                              << "Bult, rostfri"
+                                              << "Bult, rostfri";
+}
+
+void TestOrderEntry::pastedLineBreakRejected()
+{
+    QFETCH(bool, addDialog);
+    QFETCH(QString, box);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+
+    frmZelOrderNew* window = openOrderWindow();
+    QWidget* form = addDialog ? static_cast<QWidget*>(openAddDialog(window)) : window;
+    auto* edit = find<QLineEdit>(form, box);
+    QApplication::clipboard()->setText(pasted);
+    edit->paste();
+    QCOMPARE(edit->text(), kept);
+}
+
+void TestOrderEntry::save_data()
+{
+    QTest::addColumn<QStringList>("typed"); // Text1..Text4, txtLevNr
+    QTest::addColumn<QString>("supplierName");
+    QTest::addColumn<QString>("pickedStatus");
+
+    QTest::newRow("untouched window") << QStringList(5) << QString() << QString();
+    QTest::newRow("typed values with swedish letters")
+        << QStringList{"K-17", "Åsa Öberg, Ärlig Bygg", "08", "123 45 67", "1008"} << "Åkessons Trä & Bygg"
+        << QString();
+    QTest::newRow("status picked earlier is replaced") << QStringList{"1", "", "", "", ""} << QString() << "3, Skickad";
+}
+
+void TestOrderEntry::save()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, supplierName);
+    QFETCH(QString, pickedStatus);
+
+    frmZelOrderNew* window = openOrderWindow();
+    const QStringList boxes{"Text1", "Text2", "Text3", "Text4", "txtLevNr"};
+    for (int i = 0; i < boxes.size(); ++i)
+        testsupport::typeText(find(window, boxes.at(i)), typed.at(i));
+    find<QLabel>(window, "dbLevName")->setText(supplierName);
+    if (!pickedStatus.isEmpty()) {
+        find<QLabel>(window, "dbStatus")->setText(pickedStatus);
+        find<QLabel>(window, "dbStatusText")->setText(QStringLiteral("Skickad till leverantör"));
+    }
+    find<QLabel>(window, "msg3")->setText(QStringLiteral("Ordern är sparad"));
+    find<QLabel>(window, "msg4")->setText(QStringLiteral("Spara"));
+
+    const QString number = text(window, "dbOrderNr");
+    QVERIFY(number.size() >= 5 && number.size() <= 8 && number.front() == number.back());
+    QVERIFY(!find(window, "Command5")->isEnabled());
+
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+
+    const QStringList lines{typed.at(0),      typed.at(1),
+                            typed.at(2),      typed.at(3),
+                            number,           QDate::currentDate().toString(Qt::ISODate),
+                            "ORDERMOTTAGARE", "1, Created not printed",
+                            typed.at(4),      supplierName};
+    QCOMPARE(m_folder->read("Order/" + number + ".OrderData.log"), crlfLines(lines));
+    QCOMPARE(m_folder->read("Order/Lista.log"), crlfLines({number}));
+    QVERIFY(!m_folder->exists("Order/" + number + ".OrderBasket.log")); // no lines, no basket file
+
+    const QVector<Shown> shown = ui::MessageBoxScript::shown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).prompt, QStringLiteral("Ordern är sparad"));
+    QCOMPARE(shown.at(0).title, QStringLiteral("Spara"));
+    QCOMPARE(shown.at(0).style, ui::vbOKOnly + ui::vbInformation);
+
+    // The window is not cleared: fields, number and date stay, and "Stäng" is now enabled.
+    QVERIFY(find(window, "Command5")->isEnabled());
+    QCOMPARE(text(window, "dbStatus"), QStringLiteral("1, Created not printed"));
+    auto* status = find<QLabel>(window, "dbStatus");
+    QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) < status->width()); // shown whole
+    QVERIFY(status->geometry().right() < find(window, "Command8")->geometry().left());
+    for (int i = 0; i < boxes.size(); ++i)
+        QCOMPARE(text(window, boxes.at(i)), typed.at(i));
+    QCOMPARE(text(window, "dbOrderNr"), number);
+}
+
+void TestOrderEntry::repeatedSave()
+{
+    frmZelOrderNew* window = openOrderWindow();
+    const QString number = text(window, "dbOrderNr");
+    testsupport::typeText(find(window, "Text2"), "Första");
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+    find<QLineEdit>(window, "Text2")->clear();
+    testsupport::typeText(find(window, "Text2"), "Andra");
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+
+    QCOMPARE(ui::MessageBoxScript::shown().size(), 2);
+    QCOMPARE(m_folder->read("Order/Lista.log"), crlfLines({number, number}));
+    QStringList stored = data::decodeWindows1252(m_folder->read("Order/" + number + ".OrderData.log")).split("\r\n");
+    QCOMPARE(stored.size(), 11); // ten lines and the empty rest after the last CR LF
+    QCOMPARE(stored.at(1), QStringLiteral("Andra"));
+    QCOMPARE(QDir(m_folder->file("Order")).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+void TestOrderEntry::saveFailure_data()
+{
+    QTest::addColumn<bool>("orderFolder");
+    QTest::addColumn<QString>("failingFile");
+    QTest::addColumn<bool>("dataFileWritten");
+
+    QTest::newRow("Order folder missing") << false << "OrderData.log" << false;
+    QTest::newRow("list file cannot be appended to") << true << "Lista.log" << true;
+}
+
+void TestOrderEntry::saveFailure()
+{
+    QFETCH(bool, orderFolder);
+    QFETCH(QString, failingFile);
+    QFETCH(bool, dataFileWritten);
+
+    m_folder.reset(); // the old folder must go first, or its end would reset the new one
+    m_folder = std::make_unique<testsupport::AppFolder>(orderFolder);
+    if (orderFolder)
+        QVERIFY(QDir(m_folder->file("Order")).mkdir("Lista.log")); // a folder where the list file belongs
+
+    frmZelOrderNew* window = openOrderWindow();
+    const QString number = text(window, "dbOrderNr");
+    testsupport::typeText(find(window, "Text2"), "Åsa Öberg");
+    testsupport::typeText(find(window, "Text3"), "08");
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+
+    const QVector<Shown> shown = ui::MessageBoxScript::shown();
+    QCOMPARE(shown.size(), 1); // the error, and no success notice
+    QVERIFY2(shown.at(0).prompt.contains(failingFile) && shown.at(0).prompt.startsWith("Kunde inte"),
+             qPrintable(shown.at(0).prompt));
+    QCOMPARE(shown.at(0).style, ui::vbOKOnly + ui::vbCritical);
+    QVERIFY(!find(window, "Command5")->isEnabled());
+    QCOMPARE(text(window, "Text2"), QStringLiteral("Åsa Öberg"));
+    QCOMPARE(text(window, "Text3"), QStringLiteral("08"));
+    QCOMPARE(text(window, "dbOrderNr"), number);
+    QCOMPARE(m_folder->exists("Order/" + number + ".OrderData.log"), dataFileWritten);
+    if (dataFileWritten)
+        QCOMPARE(data::decodeWindows1252(m_folder->read("Order/" + number + ".OrderData.log")).count("\r\n"), 10);
+    QVERIFY(window->isVisible());
+    QCOMPARE(m_ends, 0);
+}
+
+void TestOrderEntry::closeAnswered_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Nej keeps everything") << int(ui::vbNo);
+    QTest::newRow("Ja ends the program") << int(ui::vbYes);
+}
+
+void TestOrderEntry::closeAnswered()
+{
+    QFETCH(int, answer);
+
+    frmZelOrderNew* window = openOrderWindow();
+    testsupport::typeText(find(window, "Text1"), "K-17");
+    frmAdd* dialog = openAddDialog(window);
+    testsupport::typeText(find(dialog, "Text1"), "A-1");
+    ui::MessageBoxScript::answerNext(ui::vbYes);
+    click(dialog, "Command1");
+    testsupport::typeText(find(dialog, "Text2"), "halvskrivet");
+
+    click(window, "Command5"); // disabled before the first save: no question
+    QCOMPARE(ui::MessageBoxScript::shown().size(), 1);
+
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+    ui::MessageBoxScript::answerNext(answer);
+    click(window, "Command5");
+
+    const Shown asked = ui::MessageBoxScript::shown().constLast();
+    QCOMPARE(asked.prompt, QStringLiteral("Vill du avsluta ?"));
+    QCOMPARE(asked.title, QStringLiteral("Avsluta"));
+    QCOMPARE(asked.style, ui::vbYesNo + ui::vbQuestion);
+
+    if (answer == ui::vbYes) {
+        QCOMPARE(m_ends, 1);
+        QVERIFY(ui::loadedForms().isEmpty());
+        QVERIFY(!frmAdd::existing());
+        return;
+    }
+    QCOMPARE(m_ends, 0);
+    QCOMPARE(frmZelOrderNew::existing(), window);
+    QCOMPARE(frmAdd::existing(), dialog);
+    QVERIFY(window->isVisible() && dialog->isVisible());
+    QCOMPARE(text(window, "Text1"), QStringLiteral("K-17"));
+    QCOMPARE(text(dialog, "Text2"), QStringLiteral("halvskrivet"));
+    QCOMPARE(find<ui::ReportListView>(window, "ListView1")->rowCount(), 1);
+    QVERIFY(find(window, "Command5")->isEnabled());
+}
+
+void TestOrderEntry::closeBoxEndsProgram()
+{
+    frmZelOrderNew* window = openOrderWindow();
+    openAddDialog(window);
+    QVERIFY(window->close());
+    QCOMPARE(m_ends, 1);
+    QVERIFY(ui::loadedForms().isEmpty());
+    QVERIFY(ui::MessageBoxScript::shown().isEmpty());
+}
+
+void TestOrderEntry::addLine_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("record");
+
+    QTest::newRow("untouched, Ja") << QStringList(4) << 0 << int(ui::vbYes)
+                                   << QByteArray("\"\",\"\",\"\",\"\",\"ST\"\r\n");
+    QTest::newRow("decimal comma and letters, Nej")
+        << QStringList{"B-2", "Bult, rostfri åäö", "12,50", "1,5"} << 3 << int(ui::vbNo)
+        << QByteArray("\"B-2\",\"Bult, rostfri \xe5\xe4\xf6\",\"12,50\",\"1,5\",\"KG\"\r\n");
+    QTest::newRow("blanks kept, Ja") << QStringList{" 7", "  två  blanka ", "9 ", ""} << 6 << int(ui::vbYes)
+                                     << QByteArray("\" 7\",\"  tv\xe5  blanka \",\"9 \",\"\",\"PALL\"\r\n");
+}
+
+void TestOrderEntry::addLine()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(int, unit);
+    QFETCH(int, answer);
+    QFETCH(QByteArray, record);
+
+    frmZelOrderNew* window = openOrderWindow();
+    const QString number = text(window, "dbOrderNr");
+    frmAdd* dialog = openAddDialog(window);
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(openAddDialog(window), dialog); // a second "Lägg till" brings the same dialog
+
+    auto* units = find<QComboBox>(dialog, "Combo1");
+    QCOMPARE(units->count(), 7);
+    QCOMPARE(units->currentText(), QStringLiteral("ST"));
+    const QStringList boxes{"Text1", "Text2", "Text3", "Text4"};
+    for (int i = 0; i < boxes.size(); ++i)
+        testsupport::typeText(find(dialog, boxes.at(i)), typed.at(i));
+    units->setCurrentIndex(unit);
+    const QString chosen = units->currentText();
+    find<QLabel>(dialog, "msg1")->setText(QStringLiteral("Vill du lägga till fler rader?"));
+    find<QLabel>(dialog, "msg2")->setText(QStringLiteral("Lägg till"));
+
+    ui::MessageBoxScript::answerNext(answer);
+    click(dialog, "Command1");
+
+    const QVector<Shown> shown = ui::MessageBoxScript::shown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).prompt, QStringLiteral("Vill du lägga till fler rader?"));
+    QCOMPARE(shown.at(0).title, QStringLiteral("Lägg till"));
+    QCOMPARE(shown.at(0).style, ui::vbYesNo + ui::vbQuestion);
+
+    QCOMPARE(m_folder->read("Order/" + number + ".OrderBasket.log"), record);
+    auto* list = find<ui::ReportListView>(window, "ListView1");
+    QCOMPARE(list->rowCount(), 1);
+    QCOMPARE(list->itemText(0), typed.at(0));
+    QCOMPARE((QStringList{list->subItem(0, 1), list->subItem(0, 2), list->subItem(0, 3), list->subItem(0, 4)}),
+             (QStringList{typed.at(1), typed.at(2), typed.at(3), chosen}));
+
+    if (answer == ui::vbNo) {
+        QVERIFY(!frmAdd::existing());
+        return;
+    }
+    QCOMPARE(frmAdd::existing(), dialog);
+    QVERIFY(dialog->isVisible());
+    for (const QString& box : boxes)
+        QCOMPARE(text(dialog, box), QString());
+    QCOMPARE(units->currentText(), chosen);
+
+    // The next line goes below the first, in the file and in the list.
+    testsupport::typeText(find(dialog, "Text1"), "Nästa");
+    ui::MessageBoxScript::answerNext(ui::vbNo);
+    click(dialog, "Command1");
+    QCOMPARE(list->rowCount(), 2);
+    QCOMPARE(list->itemText(1), QStringLiteral("Nästa"));
+    QVERIFY(m_folder->read("Order/" + number + ".OrderBasket.log").startsWith(record));
+    QCOMPARE(m_folder->read("Order/" + number + ".OrderBasket.log").count("\r\n"), 2);
+}
+
+void TestOrderEntry::addLineFailure_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Ja") << int(ui::vbYes);
+    QTest::newRow("Nej does not close the dialog") << int(ui::vbNo);
+}
+
+void TestOrderEntry::addLineFailure()
+{
+    QFETCH(int, answer);
+
+    m_folder.reset();
+    m_folder = std::make_unique<testsupport::AppFolder>(false);
+    frmZelOrderNew* window = openOrderWindow();
+    frmAdd* dialog = openAddDialog(window);
+    testsupport::typeText(find(dialog, "Text1"), "A-100");
+    testsupport::typeText(find(dialog, "Text2"), "Skruv");
+    find<QComboBox>(dialog, "Combo1")->setCurrentIndex(2);
+
+    ui::MessageBoxScript::answerNext(answer);
+    ui::MessageBoxScript::answerNext(ui::vbYes);
+    click(dialog, "Command1");
+
+    const QVector<Shown> shown = ui::MessageBoxScript::shown();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.at(1).prompt, QStringLiteral("Det blev något fel"));
+    QCOMPARE(shown.at(1).title, QStringLiteral("Telefonlista"));
+    QCOMPARE(shown.at(1).style, int(ui::vbYesNo));
+
+    QCOMPARE(find<ui::ReportListView>(window, "ListView1")->rowCount(), 0);
+    QCOMPARE(frmAdd::existing(), dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(text(dialog, "Text1"), QStringLiteral("A-100"));
+    QCOMPARE(text(dialog, "Text2"), QStringLiteral("Skruv"));
+    QCOMPARE(find<QComboBox>(dialog, "Combo1")->currentText(), QStringLiteral("FRP"));
+    QVERIFY(!QDir(m_folder->file("Order")).exists());
+}
+
+void TestOrderEntry::cancelAddKeepsLines()
+{
+    frmZelOrderNew* window = openOrderWindow();
+    const QString basket = "Order/" + text(window, "dbOrderNr") + ".OrderBasket.log";
+    frmAdd* dialog = openAddDialog(window);
+    testsupport::typeText(find(dialog, "Text1"), "A-1");
+    find<QComboBox>(dialog, "Combo1")->setCurrentIndex(4);
+    ui::MessageBoxScript::answerNext(ui::vbYes);
+    click(dialog, "Command1");
+    testsupport::typeText(find(dialog, "Text1"), "inte sparad");
+    const QByteArray before = m_folder->read(basket);
+
+    click(dialog, "Command2");
+    QTRY_VERIFY(!frmAdd::existing());
+    QCOMPARE(m_folder->read(basket), before);
+    QCOMPARE(find<ui::ReportListView>(window, "ListView1")->rowCount(), 1);
+
+    // Opened again, the dialog starts afresh.
+    dialog = openAddDialog(window);
+    QCOMPARE(text(dialog, "Text1"), QString());
+    QCOMPARE(find<QComboBox>(dialog, "Combo1")->currentText(), QStringLiteral("ST"));
+    QCOMPARE(find<QComboBox>(dialog, "Combo1")->count(), 7);
+}
+
+void TestOrderEntry::removeAsksAndChangesNothing_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Ja") << 2 << int(ui::vbYes);
+    QTest::newRow("Nej") << 2 << int(ui::vbNo);
+    QTest::newRow("no line to remove") << 0 << int(ui::vbYes);
+}
+
+void TestOrderEntry::removeAsksAndChangesNothing()
+{
+    QFETCH(int, lines);
+    QFETCH(int, answer);
+
+    frmZelOrderNew* window = openOrderWindow();
+    const QString basket = "Order/" + text(window, "dbOrderNr") + ".OrderBasket.log";
+    if (lines > 0) {
+        frmAdd* dialog = openAddDialog(window);
+        for (int i = 0; i < lines; ++i) {
+            testsupport::typeText(find(dialog, "Text1"), QString::number(i));
+            ui::MessageBoxScript::answerNext(ui::vbYes);
+            click(dialog, "Command1");
+        }
+    }
+    auto* list = find<ui::ReportListView>(window, "ListView1");
+    list->selectRow(lines - 1);
+    const QByteArray before = m_folder->read(basket);
+    find<QLabel>(window, "msg1")->setText(QStringLiteral("Ta bort raden?"));
+    find<QLabel>(window, "msg2")->setText(QStringLiteral("Ta bort"));
+    const int asked = int(ui::MessageBoxScript::shown().size());
+
+    ui::MessageBoxScript::answerNext(answer);
+    click(window, "Command4");
+
+    const QVector<Shown> shown = ui::MessageBoxScript::shown();
+    QCOMPARE(shown.size(), asked + 1);
+    QCOMPARE(shown.constLast().prompt, QStringLiteral("Ta bort raden?"));
+    QCOMPARE(shown.constLast().title, QStringLiteral("Ta bort"));
+    QCOMPARE(shown.constLast().style, ui::vbYesNo + ui::vbQuestion);
+    QCOMPARE(list->rowCount(), lines);
+    QCOMPARE(m_folder->read(basket), before);
+}
+
+void TestOrderEntry::buttonsWithoutAction()
+{
+    frmZelOrderNew* window = openOrderWindow();
+    testsupport::typeText(find(window, "Text1"), "K-1");
+    click(window, "Command3"); // "Ändra"
+    click(window, "Command9"); // the small "Spara"
+    QVERIFY(ui::MessageBoxScript::shown().isEmpty());
+    QCOMPARE(text(window, "dbStatus"), QStringLiteral("0"));
+    QCOMPARE(text(window, "Text1"), QStringLiteral("K-1"));
+    QVERIFY(!find(window, "Command5")->isEnabled());
+    QVERIFY(QDir(m_folder->file("Order")).isEmpty());
+    QCOMPARE(ui::loadedForms(), QList<ui::Form*>{window});
+}
+
+QTEST_MAIN(TestOrderEntry)
+#include "tst_order_entry.moc"

@@ -1,0 +1,329 @@
+#include "data/order_files.h"
+#include "data/order_number.h"
+#include "data/text_codec.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <QTest>
+
+// What a test puts in the Order folder before a number is taken.
+enum class Taken { DataFile, BasketFile, ListLine };
+Q_DECLARE_METATYPE(Taken)
+using TakenNumbers = QList<QPair<QString, Taken>>;
+
+class TestOrderFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void freeOrderNumber_data();
+    void freeOrderNumber();
+    void freeOrderNumberWithoutOrderFolder();
+    void orderData_data();
+    void orderData();
+    void orderDataReplacedWhole();
+    void orderDataReading_data();
+    void orderDataReading();
+    void writeFailures_data();
+    void writeFailures();
+    void orderList_data();
+    void orderList();
+    void basket_data();
+    void basket();
+    void basketEndingInsideARecord();
+};
+
+void TestOrderFiles::freeOrderNumber_data()
+{
+    QTest::addColumn<QDateTime>("clock");
+    QTest::addColumn<TakenNumbers>("taken");
+    QTest::addColumn<QString>("number");
+
+    // 2026-12-06 is a Sunday, 2026-12-12 a Saturday.
+    const QDateTime monday(QDate(2026, 12, 7), QTime(1, 15, 3));
+    QTest::newRow("nothing there") << monday << TakenNumbers{} << "211532";
+    QTest::newRow("data file of an older order") << monday << TakenNumbers{{"211532", Taken::DataFile}} << "211542";
+    QTest::newRow("basket file of an unsaved order")
+        << monday << TakenNumbers{{"211532", Taken::BasketFile}} << "211542";
+    QTest::newRow("named by the order list only") << monday << TakenNumbers{{"211532", Taken::ListLine}} << "211542";
+    QTest::newRow("several seconds in a row taken")
+        << monday
+        << TakenNumbers{{"211532", Taken::DataFile}, {"211542", Taken::BasketFile}, {"211552", Taken::ListLine}}
+        << "211562";
+    QTest::newRow("other numbers do not matter")
+        << monday << TakenNumbers{{"211522", Taken::DataFile}, {"2115312", Taken::ListLine}} << "211532";
+    // 11:05:03 forms the same digits as 1:15:03.
+    QTest::newRow("same digits from another time of day")
+        << QDateTime(QDate(2026, 12, 7), QTime(11, 5, 3)) << TakenNumbers{{"211532", Taken::DataFile}} << "211542";
+    QTest::newRow("stepping over the minute and the hour")
+        << QDateTime(QDate(2026, 12, 7), QTime(9, 59, 59)) << TakenNumbers{{"2959592", Taken::DataFile}} << "210002";
+    QTest::newRow("stepping over midnight into the next day")
+        << QDateTime(QDate(2026, 12, 7), QTime(23, 59, 59)) << TakenNumbers{{"22359592", Taken::ListLine}} << "30003";
+    QTest::newRow("stepping from Saturday into Sunday, the week's edge")
+        << QDateTime(QDate(2026, 12, 12), QTime(23, 59, 59)) << TakenNumbers{{"72359597", Taken::BasketFile}}
+        << "10001";
+}
+
+void TestOrderFiles::freeOrderNumber()
+{
+    QFETCH(QDateTime, clock);
+    QFETCH(TakenNumbers, taken);
+    QFETCH(QString, number);
+
+    testsupport::AppFolder folder;
+    QByteArray list;
+    for (const auto& [used, where] : taken) {
+        if (where == Taken::DataFile)
+            folder.write("Order/" + used + ".OrderData.log", "x\r\n");
+        else if (where == Taken::BasketFile)
+            folder.write("Order/" + used + ".OrderBasket.log", "\"a\",\"b\",\"c\",\"d\",\"ST\"\r\n");
+        else
+            list += used.toLatin1() + "\r\n";
+    }
+    if (!list.isEmpty())
+        folder.write("Order/Lista.log", "10001\r\n" + list);
+
+    const QString formed = data::freeOrderNumber(clock);
+    QCOMPARE(formed, number);
+    QVERIFY(formed.size() >= 5 && formed.size() <= 8);
+    QCOMPARE(formed.front(), formed.back());
+}
+
+void TestOrderFiles::freeOrderNumberWithoutOrderFolder()
+{
+    testsupport::AppFolder folder(false);
+    const QDateTime clock(QDate(2026, 12, 12), QTime(19, 53, 21));
+    QCOMPARE(data::freeOrderNumber(clock), QStringLiteral("71953217"));
+}
+
+void TestOrderFiles::orderData_data()
+{
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("untouched window: empty lines stay")
+        << QStringList{"", "", "", "", "211532", "2026-12-07", "ORDERMOTTAGARE", "1, Created not printed", "", ""}
+        << QByteArray("\r\n\r\n\r\n\r\n211532\r\n2026-12-07\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n\r\n\r\n");
+    QTest::newRow("swedish letters and blanks as typed")
+        << QStringList{" 17 ",
+                       "Åsa Öberg",
+                       "08",
+                       "123 45 67",
+                       "10001",
+                       "2026-12-06",
+                       "ORDERMOTTAGARE",
+                       "1, Created not printed",
+                       "1008",
+                       "Åkessons Trä & Bygg"}
+        << QByteArray(" 17 \r\n\xc5sa \xd6"
+                      "berg\r\n08\r\n123 45 67\r\n10001\r\n2026-12-06\r\nORDERMOTTAGARE\r\n1, Created not "
+                      "printed\r\n1008\r\n\xc5kessons Tr\xe4 & Bygg\r\n");
+    QTest::newRow("character outside the code page")
+        << QStringList{"", "Ж", "", "", "10001", "2026-12-06", "ORDERMOTTAGARE", "1, Created not printed", "", ""}
+        << QByteArray("\r\n?\r\n\r\n\r\n10001\r\n2026-12-06\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n\r\n\r\n");
+}
+
+void TestOrderFiles::orderData()
+{
+    QFETCH(QStringList, values);
+    QFETCH(QByteArray, bytes);
+
+    testsupport::AppFolder folder;
+    QString error;
+    QVERIFY2(data::writeOrderData(values.at(4), values, &error), qPrintable(error));
+    QCOMPARE(folder.read("Order/" + values.at(4) + ".OrderData.log"), bytes);
+    // Written by rename: nothing but the data file is left in the folder.
+    QCOMPARE(QDir(folder.file("Order")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{values.at(4) + ".OrderData.log"});
+
+    QStringList back;
+    QVERIFY2(data::readOrderData(values.at(4), &back, &error), qPrintable(error));
+    QCOMPARE(back, data::decodeWindows1252(bytes).split("\r\n").mid(0, data::kOrderDataLines));
+}
+
+void TestOrderFiles::orderDataReplacedWhole()
+{
+    testsupport::AppFolder folder;
+    QString error;
+    QStringList first(data::kOrderDataLines, QStringLiteral("en mycket längre första version"));
+    QVERIFY(data::writeOrderData("10001", first, &error));
+    QStringList second(data::kOrderDataLines, QStringLiteral("kort"));
+    QVERIFY(data::writeOrderData("10001", second, &error));
+    QCOMPARE(folder.read("Order/10001.OrderData.log"), QByteArray("kort\r\n").repeated(data::kOrderDataLines));
+}
+
+void TestOrderFiles::orderDataReading_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QStringList>("values");
+
+    const QStringList ten{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+    QTest::newRow("CR LF") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n") << true << ten;
+    QTest::newRow("LF only, last line without an end") << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n9\n10") << true << ten;
+    QTest::newRow("CR only") << QByteArray("1\r2\r3\r4\r5\r6\r7\r8\r9\r10\r") << true << ten;
+    QTest::newRow("lines after the tenth ignored")
+        << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n") << true << ten;
+    QTest::newRow("nine lines") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n") << false
+                                << QStringList{};
+    QTest::newRow("empty file") << QByteArray() << false << QStringList{};
+}
+
+void TestOrderFiles::orderDataReading()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, values);
+
+    testsupport::AppFolder folder;
+    folder.write("Order/10001.OrderData.log", bytes);
+    QStringList got;
+    QString error;
+    QCOMPARE(data::readOrderData("10001", &got, &error), ok);
+    if (ok)
+        QCOMPARE(got, values);
+    else
+        QVERIFY2(error.contains("10001.OrderData.log"), qPrintable(error));
+}
+
+void TestOrderFiles::writeFailures_data()
+{
+    QTest::addColumn<bool>("orderFolder");
+    QTest::addColumn<QString>("blocked"); // a folder standing where the file should be
+    QTest::addColumn<QString>("named");
+
+    QTest::newRow("Order folder missing") << false << QString() << "Order";
+    QTest::newRow("data file path is a folder") << true << "10001.OrderData.log"
+                                                << "10001.OrderData.log";
+    QTest::newRow("list file path is a folder") << true << "Lista.log"
+                                                << "Lista.log";
+    QTest::newRow("basket file path is a folder") << true << "10001.OrderBasket.log"
+                                                  << "10001.OrderBasket.log";
+}
+
+void TestOrderFiles::writeFailures()
+{
+    QFETCH(bool, orderFolder);
+    QFETCH(QString, blocked);
+    QFETCH(QString, named);
+
+    testsupport::AppFolder folder(orderFolder);
+    if (!blocked.isEmpty())
+        QVERIFY(QDir(folder.file("Order")).mkdir(blocked));
+
+    QString dataError, listError, basketError;
+    const bool dataOk = data::writeOrderData("10001", QStringList(10, "x"), &dataError);
+    const bool listOk = data::appendToOrderList("10001", &listError);
+    const bool basketOk = data::appendOrderLine("10001", {"A", "B", "1", "2", "ST"}, &basketError);
+
+    // Exactly the operations that touch the blocked path fail, each naming what failed.
+    const auto check = [&](bool ok, const QString& error, const QString& file) {
+        const bool shouldFail = !orderFolder || blocked == file;
+        QVERIFY2(ok != shouldFail, qPrintable(file));
+        if (shouldFail)
+            QVERIFY2(error.contains(named) && error.contains(file) && error.startsWith("Kunde inte"),
+                     qPrintable(error));
+    };
+    check(dataOk, dataError, "10001.OrderData.log");
+    check(listOk, listError, "Lista.log");
+    check(basketOk, basketError, "10001.OrderBasket.log");
+    if (orderFolder) { // a failed write leaves no temporary file behind
+        QStringList written;
+        if (basketOk)
+            written << "10001.OrderBasket.log";
+        if (dataOk)
+            written << "10001.OrderData.log";
+        if (listOk)
+            written << "Lista.log";
+        QCOMPARE(QDir(folder.file("Order")).entryList(QDir::Files | QDir::Hidden, QDir::Name), written);
+    }
+}
+
+void TestOrderFiles::orderList_data()
+{
+    QTest::addColumn<QByteArray>("before"); // empty: no list file
+    QTest::addColumn<QStringList>("appended");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QStringList>("entries");
+
+    QTest::newRow("missing file is created")
+        << QByteArray() << QStringList{"10001"} << QByteArray("10001\r\n") << QStringList{"10001"};
+    QTest::newRow("a repeated save lists the number twice")
+        << QByteArray("10001\r\n") << QStringList{"211532", "211532"} << QByteArray("10001\r\n211532\r\n211532\r\n")
+        << QStringList{"10001", "211532", "211532"};
+    QTest::newRow("last line without CR LF, edited elsewhere")
+        << QByteArray("10001\n20002") << QStringList{} << QByteArray("10001\n20002") << QStringList{"10001", "20002"};
+    QTest::newRow("empty lines are entries")
+        << QByteArray("10001\r\n\r\n20002\r\n") << QStringList{} << QByteArray("10001\r\n\r\n20002\r\n")
+        << QStringList{"10001", "", "20002"};
+}
+
+void TestOrderFiles::orderList()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QStringList, appended);
+    QFETCH(QByteArray, after);
+    QFETCH(QStringList, entries);
+
+    testsupport::AppFolder folder;
+    if (!before.isEmpty())
+        folder.write("Order/Lista.log", before);
+    QString error;
+    for (const QString& number : appended)
+        QVERIFY2(data::appendToOrderList(number, &error), qPrintable(error));
+    QCOMPARE(folder.read("Order/Lista.log"), after);
+    QStringList got{"stale"};
+    QVERIFY(data::readOrderList(&got, &error));
+    QCOMPARE(got, entries);
+}
+
+void TestOrderFiles::basket_data()
+{
+    QTest::addColumn<QVector<data::OrderLine>>("lines");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QVector<data::OrderLine>>("readBack");
+
+    const data::OrderLine untouched{"", "", "", "", "ST"};
+    const data::OrderLine decimal{"B-2", "Bult, rostfri", "12,50", "1,5", "KG"};
+    const data::OrderLine swedish{"Ö1", "Färg ©", "99", "3", "PALL"};
+    QTest::newRow("no lines, no file") << QVector<data::OrderLine>{} << QByteArray() << QVector<data::OrderLine>{};
+    QTest::newRow("untouched dialog") << QVector<data::OrderLine>{untouched}
+                                      << QByteArray("\"\",\"\",\"\",\"\",\"ST\"\r\n")
+                                      << QVector<data::OrderLine>{untouched};
+    QTest::newRow("commas stay inside their fields, in order")
+        << QVector<data::OrderLine>{decimal, swedish}
+        << QByteArray("\"B-2\",\"Bult, rostfri\",\"12,50\",\"1,5\",\"KG\"\r\n\"\xd6"
+                      "1\",\"F\xe4rg \xa9\",\"99\",\"3\",\"PALL\"\r\n")
+        << QVector<data::OrderLine>{decimal, swedish};
+}
+
+void TestOrderFiles::basket()
+{
+    QFETCH(QVector<data::OrderLine>, lines);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QVector<data::OrderLine>, readBack);
+
+    testsupport::AppFolder folder;
+    QString error;
+    for (const data::OrderLine& line : lines)
+        QVERIFY2(data::appendOrderLine("10001", line, &error), qPrintable(error));
+    QCOMPARE(folder.exists("Order/10001.OrderBasket.log"), !lines.isEmpty());
+    QCOMPARE(folder.read("Order/10001.OrderBasket.log"), bytes);
+    QVector<data::OrderLine> got;
+    QVERIFY2(data::readOrderBasket("10001", &got, &error), qPrintable(error));
+    QCOMPARE(got, readBack);
+}
+
+void TestOrderFiles::basketEndingInsideARecord()
+{
+    testsupport::AppFolder folder;
+    folder.write("Order/10001.OrderBasket.log", "\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n\"C\",\"D\"\r\n");
+    QVector<data::OrderLine> got;
+    QString error;
+    QVERIFY(!data::readOrderBasket("10001", &got, &error));
+    QVERIFY2(error.contains("10001.OrderBasket.log"), qPrintable(error));
+    QCOMPARE(got, (QVector<data::OrderLine>{{"A", "B", "1", "2", "ST"}}));
+}
+
+QTEST_GUILESS_MAIN(TestOrderFiles)
+#include "tst_order_files.moc"
