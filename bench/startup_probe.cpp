@@ -66,7 +66,7 @@ class StartupProbe : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "startup_probe.json")
 
 public:
-    QObject* create(const QString&, const QString& specification) override { return new Watcher(specification); }
+    QObject* create(const QString&, const QString& key) override { return new Watcher(key); }
 };
 
 #include "startup_probe.moc"

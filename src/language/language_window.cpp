@@ -3,6 +3,7 @@
 #include "data/app_folder.h"
 #include "language/load_language.h"
 #include "order_entry/splash_window.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/message_box.h"
@@ -55,14 +56,12 @@ frmSetLanguage::frmSetLanguage()
 {
     setObjectName(QStringLiteral("frmSetLanguage"));
     setWindowTitle(QStringLiteral("Språk"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    ui::setFixedDialogFrame(this);
     setWindowIcon(drawIcon());
     setFont(ui::formFont());
     ui::setClientSize(this, kClientWidth, kClientHeight);
 
-    Label1 = new QLabel(QStringLiteral("Välj språk"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    ui::place(Label1, 120, 120, 3495, 255);
+    Label1 = ui::makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Välj språk"), 120, 120, 3495);
 
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -70,12 +69,8 @@ frmSetLanguage::frmSetLanguage()
     ui::place(Combo1, 120, 420, 3495, 315);
     Label1->setBuddy(Combo1);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    ui::place(Command1, 1440, 1020, 1035, 375);
-    Command2 = new QPushButton(QStringLiteral("Avbryt"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    ui::place(Command2, 2580, 1020, 1035, 375);
+    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1440, 1020, 1035);
+    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 2580, 1020, 1035);
 
     setTabOrder(Combo1, Command1);
     setTabOrder(Command1, Command2);

@@ -2,6 +2,7 @@
 
 #include "data/order_files.h"
 #include "order_entry/new_order_window.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/message_box.h"
@@ -40,7 +41,7 @@ frmAdd::frmAdd()
 {
     setObjectName(QStringLiteral("frmAdd"));
     setWindowTitle(QStringLiteral("Lägg till"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    ui::setFixedDialogFrame(this);
     setFont(ui::formFont());
     ui::setClientSize(this, kClientWidth, kClientHeight);
 
@@ -48,10 +49,8 @@ frmAdd::frmAdd()
     const QStringList captions{QStringLiteral("Artikelnr"), QStringLiteral("Benämning"), QStringLiteral("A-pris"),
                                QStringLiteral("Antal"), QStringLiteral("Enhet")};
     for (int i = 0; i < 5; ++i) {
-        QLabel* label = new QLabel(captions.at(i), this);
-        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        ui::place(label, 120, kRowTop + 30 + kRowStep * i, 1000, 255);
-        *labels[i] = label;
+        *labels[i] = ui::makeLabel(this, QStringLiteral("Label%1").arg(i + 1), captions.at(i), 120,
+                                   kRowTop + 30 + kRowStep * i, 1000);
     }
 
     // A double quote would end the field early when the basket file is read back, and a line break
@@ -81,12 +80,8 @@ frmAdd::frmAdd()
     msg2->setObjectName(QStringLiteral("msg2"));
     msg2->setVisible(false);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    ui::place(Command1, 2880, 2160, 1035, 375);
-    Command2 = new QPushButton(QStringLiteral("Avbryt"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    ui::place(Command2, 4020, 2160, 1035, 375);
+    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 2880, 2160, 1035);
+    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 4020, 2160, 1035);
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);

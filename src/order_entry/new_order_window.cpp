@@ -6,6 +6,7 @@
 #include "order_register/order_list_window.h"
 #include "pickers/status_picker.h"
 #include "pickers/supplier_picker.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/glyph_button.h"
@@ -25,23 +26,12 @@ namespace {
 constexpr int kClientWidth = 8775;
 constexpr int kClientHeight = 5565;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                  int height = 255)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    ui::place(label, left, top, width, height);
-    return label;
-}
-
 QLabel* makeValueLabel(QWidget* parent, const QString& name, int left, int top, int width)
 {
-    QLabel* label = makeLabel(parent, name, QString(), left, top, width);
+    QLabel* label = ui::makeLabel(parent, name, QString(), left, top, width);
     // Values come from files and pickers; a name that looks like markup must still show as typed.
     label->setTextFormat(Qt::PlainText);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
+    ui::setBold(label);
     return label;
 }
 
@@ -55,16 +45,6 @@ QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, 
     box->setValidator(new QRegularExpressionValidator(oneLine, box));
     ui::place(box, left, top, width, 285);
     return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                        int height = 375)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    ui::place(button, left, top, width, height);
-    return button;
 }
 } // namespace
 
@@ -82,7 +62,7 @@ frmZelOrderNew::frmZelOrderNew()
 {
     setObjectName(QStringLiteral("frmZelOrderNew"));
     setWindowTitle(QStringLiteral("ZEL Beställning"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    ui::setFixedDialogFrame(this);
     setFont(ui::formFont());
 
     menuBar = new QMenuBar(this);
@@ -112,45 +92,41 @@ frmZelOrderNew::frmZelOrderNew()
     const QStringList customerCaptions{QStringLiteral("Kund nr"), QStringLiteral("Namn"), QStringLiteral("Telefon")};
     for (int i = 0; i < 3; ++i)
         Label1[i] =
-            makeLabel(Frame1, QStringLiteral("Label1(%1)").arg(i), customerCaptions.at(i), 120, 330 + 390 * i, 900);
+            ui::makeLabel(Frame1, QStringLiteral("Label1(%1)").arg(i), customerCaptions.at(i), 120, 330 + 390 * i, 900);
     Text1 = makeTextBox(Frame1, QStringLiteral("Text1"), 1080, 300, 1455);
     Text2 = makeTextBox(Frame1, QStringLiteral("Text2"), 1080, 690, 3255);
     Text3 = makeTextBox(Frame1, QStringLiteral("Text3"), 1080, 1080, 615, 4);
     Text4 = makeTextBox(Frame1, QStringLiteral("Text4"), 1755, 1080, 1575, 11);
 
-    Label2 = makeLabel(client, QStringLiteral("Label2"), QStringLiteral("Ordernr"), 4800, 180, 1000);
-    Label3 = makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Orderdatum"), 4800, 480, 1000);
-    Label4 = makeLabel(client, QStringLiteral("Label4"), QStringLiteral("Säljare"), 4800, 780, 1000);
-    Label5 = makeLabel(client, QStringLiteral("Label5"), QStringLiteral("Status"), 4800, 1080, 1000);
+    Label2 = ui::makeLabel(client, QStringLiteral("Label2"), QStringLiteral("Ordernr"), 4800, 180, 1000);
+    Label3 = ui::makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Orderdatum"), 4800, 480, 1000);
+    Label4 = ui::makeLabel(client, QStringLiteral("Label4"), QStringLiteral("Säljare"), 4800, 780, 1000);
+    Label5 = ui::makeLabel(client, QStringLiteral("Label5"), QStringLiteral("Status"), 4800, 1080, 1000);
     dbOrderNr = makeValueLabel(client, QStringLiteral("dbOrderNr"), 5820, 180, 2835);
     dbOrderDag = makeValueLabel(client, QStringLiteral("dbOrderDag"), 5820, 480, 2835);
     dbSaljare = makeValueLabel(client, QStringLiteral("dbSaljare"), 5820, 780, 2835);
     dbStatus = makeValueLabel(client, QStringLiteral("dbStatus"), 5820, 1080, 1770);
-    dbStatusText = makeLabel(client, QStringLiteral("dbStatusText"), QString(), 5820, 1380, 1770);
+    dbStatusText = ui::makeLabel(client, QStringLiteral("dbStatusText"), QString(), 5820, 1380, 1770);
     dbStatusText->setVisible(false);
-    Command8 = new ui::GlyphButton(QStringLiteral("4"), client);
-    Command8->setObjectName(QStringLiteral("Command8"));
-    ui::place(Command8, 7620, 1050, 300, 285);
-    Command9 = makeButton(client, QStringLiteral("Command9"), QStringLiteral("Spara"), 7965, 1050, 690, 285);
+    Command8 = ui::makeGlyphButton(client, QStringLiteral("Command8"), QStringLiteral("4"), 7620, 1050, 300, 285);
+    Command9 = ui::makeButton(client, QStringLiteral("Command9"), QStringLiteral("Spara"), 7965, 1050, 690, 285);
 
     Frame2 = new QGroupBox(client);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     ui::place(Frame2, 120, 1680, 8535, 615);
-    Label6 = makeLabel(Frame2, QStringLiteral("Label6"), QStringLiteral("Leverantör"), 120, 225, 900);
+    Label6 = ui::makeLabel(Frame2, QStringLiteral("Label6"), QStringLiteral("Leverantör"), 120, 225, 900);
     txtLevNr = makeTextBox(Frame2, QStringLiteral("txtLevNr"), 1080, 195, 1215);
     txtLevNr->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
-    Command1 = new ui::GlyphButton(QStringLiteral("4"), Frame2);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    ui::place(Command1, 2340, 195, 300, 285);
+    Command1 = ui::makeGlyphButton(Frame2, QStringLiteral("Command1"), QStringLiteral("4"), 2340, 195, 300, 285);
     dbLevName = makeValueLabel(Frame2, QStringLiteral("dbLevName"), 2760, 225, 5655);
     dbLevName->setStyleSheet(QStringLiteral("color: #008000;"));
 
     // The message labels lie under the line list and are never seen; their captions are the
     // prompts and titles of the "Ta bort" question and the save notice.
-    msg1 = makeLabel(client, QStringLiteral("msg1"), QString(), 240, 2520, 1000);
-    msg2 = makeLabel(client, QStringLiteral("msg2"), QString(), 240, 2820, 1000);
-    msg3 = makeLabel(client, QStringLiteral("msg3"), QString(), 240, 3120, 1000);
-    msg4 = makeLabel(client, QStringLiteral("msg4"), QString(), 240, 3420, 1000);
+    msg1 = ui::makeLabel(client, QStringLiteral("msg1"), QString(), 240, 2520, 1000);
+    msg2 = ui::makeLabel(client, QStringLiteral("msg2"), QString(), 240, 2820, 1000);
+    msg3 = ui::makeLabel(client, QStringLiteral("msg3"), QString(), 240, 3120, 1000);
+    msg4 = ui::makeLabel(client, QStringLiteral("msg4"), QString(), 240, 3420, 1000);
     for (QLabel* label : {msg1, msg2, msg3, msg4})
         label->setVisible(false);
 
@@ -163,17 +139,15 @@ frmZelOrderNew::frmZelOrderNew()
     ListView1->addColumn(QStringLiteral("Antal"), 800);
     ListView1->addColumn(QStringLiteral("Enhet"), 600);
 
-    Command2 = makeButton(client, QStringLiteral("Command2"), QStringLiteral("Lägg till"), 120, 4770, 1095);
-    Command3 = makeButton(client, QStringLiteral("Command3"), QStringLiteral("Ändra"), 1275, 4770, 1095);
-    Command4 = makeButton(client, QStringLiteral("Command4"), QStringLiteral("Ta bort"), 2430, 4770, 1095);
-    Command6 = makeButton(client, QStringLiteral("Command6"), QStringLiteral("Spara"), 6405, 4770, 1095);
-    Command5 = makeButton(client, QStringLiteral("Command5"), QStringLiteral("Stäng"), 7560, 4770, 1095);
+    Command2 = ui::makeButton(client, QStringLiteral("Command2"), QStringLiteral("Lägg till"), 120, 4770, 1095);
+    Command3 = ui::makeButton(client, QStringLiteral("Command3"), QStringLiteral("Ändra"), 1275, 4770, 1095);
+    Command4 = ui::makeButton(client, QStringLiteral("Command4"), QStringLiteral("Ta bort"), 2430, 4770, 1095);
+    Command6 = ui::makeButton(client, QStringLiteral("Command6"), QStringLiteral("Spara"), 6405, 4770, 1095);
+    Command5 = ui::makeButton(client, QStringLiteral("Command5"), QStringLiteral("Stäng"), 7560, 4770, 1095);
     Command5->setEnabled(false);
 
     StatusBar1 = ui::addStatusBar(client);
 
-    for (QWidget* label : findChildren<QLabel*>())
-        label->setFocusPolicy(Qt::NoFocus);
     const QList<QWidget*> tabOrder{Text1,    Text2,    Text3,    Text4,    ListView1, Command2, Command3,
                                    Command4, Command5, Command1, txtLevNr, Command6,  Command9, Command8};
     for (int i = 0; i + 1 < tabOrder.size(); ++i)

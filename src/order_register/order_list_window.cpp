@@ -2,6 +2,7 @@
 
 #include "data/order_files.h"
 #include "data/order_void.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/glyph_button.h"
@@ -37,36 +38,10 @@ const QString kVoidTitle = QStringLiteral("Makulera betällning");
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, bool bold, int left, int top, int width)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setFocusPolicy(Qt::NoFocus);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    ui::place(label, left, top, width, kValueHeight);
+    QLabel* label = ui::makeLabel(parent, name, caption, left, top, width, kValueHeight);
+    if (bold)
+        ui::setBold(label);
     return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                        int height = 375)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    ui::place(button, left, top, width, height);
-    return button;
-}
-
-ui::GlyphButton* makeGlyphButton(QWidget* parent, const QString& name, const QString& letter, int left, int top,
-                                 int width, int height)
-{
-    auto* button = new ui::GlyphButton(letter, parent, 9.75);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    ui::place(button, left, top, width, height);
-    return button;
 }
 } // namespace
 
@@ -84,7 +59,7 @@ frmOrderLista::frmOrderLista()
 {
     setObjectName(QStringLiteral("frmOrderLista"));
     setWindowTitle(QStringLiteral("Orderlista"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    ui::setFixedDialogFrame(this);
     setFont(ui::formFont());
     ui::setClientSize(this, kClientWidth, kCollapsedHeight - kNonClientHeight);
 
@@ -131,17 +106,17 @@ frmOrderLista::frmOrderLista()
     for (QLabel* label : {dbOrder[0], dbOrder[5]})
         label->setPalette(darkRed);
 
-    Command8 = makeGlyphButton(Frame1, QStringLiteral("Command8"), QStringLiteral("4"), 8115, 1185, 300, 285);
-    Command9 = makeButton(Frame1, QStringLiteral("Command9"), QStringLiteral("Spara"), 7725, 1560, 690, 315);
+    Command8 = ui::makeGlyphButton(Frame1, QStringLiteral("Command8"), QStringLiteral("4"), 8115, 1185, 300, 285);
+    Command9 = ui::makeButton(Frame1, QStringLiteral("Command9"), QStringLiteral("Spara"), 7725, 1560, 690, 315);
 
-    Command1 = makeGlyphButton(this, QStringLiteral("Command1"), QStringLiteral("6"), 120, 3840, 375, 375);
-    Command2 = makeGlyphButton(this, QStringLiteral("Command2"), QStringLiteral("5"), 120, 3840, 375, 375);
+    Command1 = ui::makeGlyphButton(this, QStringLiteral("Command1"), QStringLiteral("6"), 120, 3840, 375, 375);
+    Command2 = ui::makeGlyphButton(this, QStringLiteral("Command2"), QStringLiteral("5"), 120, 3840, 375, 375);
     Command2->setVisible(false);
-    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("Ändra"), 615, 3840, 1095);
-    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("Makulera"), 1770, 3840, 1095);
-    Command5 = makeButton(this, QStringLiteral("Command5"), QStringLiteral("Leverera"), 2925, 3840, 1095);
-    Command7 = makeButton(this, QStringLiteral("Command7"), QStringLiteral("Utskrift"), 4080, 3840, 1095);
-    Command6 = makeButton(this, QStringLiteral("Command6"), QStringLiteral("Stäng"), 7560, 3840, 1095);
+    Command3 = ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Ändra"), 615, 3840, 1095);
+    Command4 = ui::makeButton(this, QStringLiteral("Command4"), QStringLiteral("Makulera"), 1770, 3840, 1095);
+    Command5 = ui::makeButton(this, QStringLiteral("Command5"), QStringLiteral("Leverera"), 2925, 3840, 1095);
+    Command7 = ui::makeButton(this, QStringLiteral("Command7"), QStringLiteral("Utskrift"), 4080, 3840, 1095);
+    Command6 = ui::makeButton(this, QStringLiteral("Command6"), QStringLiteral("Stäng"), 7560, 3840, 1095);
 
     ListView1 = new ui::ReportListView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));

@@ -1,6 +1,7 @@
 #include "pickers/picker_window.h"
 
 #include "data/reference_list.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
@@ -24,7 +25,7 @@ PickerWindow::PickerWindow(const PickerDesign& design) : m_listPath(design.listP
 {
     setObjectName(design.name);
     setWindowTitle(design.title);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    ui::setFixedDialogFrame(this);
     setFont(ui::formFont());
     ui::setClientSize(this, design.clientWidthTwips, kClientHeight);
 
@@ -35,12 +36,10 @@ PickerWindow::PickerWindow(const PickerDesign& design) : m_listPath(design.listP
     ListView1->addColumn(design.firstHeader, design.firstWidthTwips);
     ListView1->addColumn(design.secondHeader, design.secondWidthTwips);
 
-    Command1 = new QPushButton(QStringLiteral("Välj"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    ui::place(Command1, kChooseLeft, kButtonTop, kButtonWidth, kButtonHeight);
-    Command2 = new QPushButton(QStringLiteral("Avbryt"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    ui::place(Command2, kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("Välj"), kChooseLeft, kButtonTop,
+                              kButtonWidth, kButtonHeight);
+    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), kCancelLeft, kButtonTop,
+                              kButtonWidth, kButtonHeight);
 
     if (design.cancelBeforeChoose) {
         setTabOrder(ListView1, Command2);

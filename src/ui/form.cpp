@@ -47,8 +47,11 @@ void Form::runLoad()
 
 void Form::showForm()
 {
+    // A window shown just now is on top already; only one that was open needs bringing forward.
+    const bool wasVisible = isVisible();
     show();
-    raise();
+    if (wasVisible)
+        raise();
     activateWindow();
 }
 

@@ -1,0 +1,50 @@
+#include "ui/controls.h"
+
+#include "ui/glyph_button.h"
+#include "ui/twips.h"
+
+namespace ui {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                  int height)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFocusPolicy(Qt::NoFocus);
+    place(label, left, top, width, height);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                        int height)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    place(button, left, top, width, height);
+    return button;
+}
+
+GlyphButton* makeGlyphButton(QWidget* parent, const QString& name, const QString& letter, int left, int top, int width,
+                             int height, qreal pointSize)
+{
+    auto* button = new GlyphButton(letter, parent, pointSize);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    place(button, left, top, width, height);
+    return button;
+}
+
+void setBold(QWidget* widget)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+void setFixedDialogFrame(QWidget* window)
+{
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
+} // namespace ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace ui {
+
+class GlyphButton;
+
+// Controls placed by their left, top, width and height in twips, named as the window designs them.
+
+// A caption or value label; labels never take the focus.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                  int height = 255);
+
+// A command button that does not grab Enter from the other controls.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                        int height = 375);
+
+GlyphButton* makeGlyphButton(QWidget* parent, const QString& name, const QString& letter, int left, int top, int width,
+                             int height, qreal pointSize = 9.75);
+
+void setBold(QWidget* widget);
+
+// A fixed dialog border with the close box and without minimise and maximise boxes.
+void setFixedDialogFrame(QWidget* window);
+
+} // namespace ui
