@@ -29,8 +29,6 @@ constexpr int kClientHeight = 5565;
 QLabel* makeValueLabel(QWidget* parent, const QString& name, int left, int top, int width)
 {
     QLabel* label = ui::makeLabel(parent, name, QString(), left, top, width);
-    // Values come from files and pickers; a name that looks like markup must still show as typed.
-    label->setTextFormat(Qt::PlainText);
     ui::setBold(label);
     return label;
 }

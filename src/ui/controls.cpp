@@ -11,6 +11,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setFocusPolicy(Qt::NoFocus);
+    // Captions and values show exactly as stored; a name that looks like markup is still just text.
+    label->setTextFormat(Qt::PlainText);
     place(label, left, top, width, height);
     return label;
 }

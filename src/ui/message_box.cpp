@@ -46,6 +46,7 @@ int MsgBox(const QString& prompt, int style, const QString& title)
 
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(shownTitle);
+    box.setTextFormat(Qt::PlainText);
     box.setText(forDisplay(prompt));
     switch (style & 0xF0) {
     case vbCritical:

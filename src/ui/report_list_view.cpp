@@ -88,8 +88,8 @@ void ReportListView::selectRow(int row)
 {
     if (row < 0 || row >= m_model->rowCount())
         return;
-    selectionModel()->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::ClearAndSelect |
-                                                                   QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(m_model->index(row, 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void ReportListView::selectFirstRowIfNone()
