@@ -5,6 +5,9 @@
 #include "data/text_file.h"
 #include "test_support.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 class TestRecordFiles : public QObject
@@ -172,6 +175,26 @@ void TestRecordFiles::failuresNameFileAndReason()
     QVERIFY(!data::readTextFile(data::dataPath(QStringLiteral("\\System\\Saknas.log")), &text, &error));
     QVERIFY2(error.contains(QStringLiteral("Saknas.log")) && error.contains(QStringLiteral("finns inte")),
              qPrintable(error));
+
+    // Refused access is told in Swedish as well: a list nobody may read, an order folder nobody may write.
+    folder.write(QStringLiteral("System/Leverantorer.log"), "a,1\r\n");
+    const QString unreadable = folder.file(QStringLiteral("System/Leverantorer.log"));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Order")));
+    const QString orders = folder.file(QStringLiteral("Order"));
+    QVERIFY(QFile::setPermissions(unreadable, QFileDevice::WriteOwner));
+    QVERIFY(QFile::setPermissions(orders, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const bool privileged = QFileInfo(unreadable).isReadable();
+    const bool readRefused =
+        !data::readTextFile(unreadable, &text, &error) && error.contains(QStringLiteral("åtkomst nekad"));
+    const QString readError = error;
+    const bool writeRefused =
+        !data::replaceFile(path, "x", &error) && error.contains(QStringLiteral("åtkomst nekad till mappen"));
+    QFile::setPermissions(unreadable, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(orders, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (privileged)
+        QSKIP("a privileged user is refused nothing");
+    QVERIFY2(readRefused, qPrintable(readError));
+    QVERIFY2(writeRefused, qPrintable(error));
 }
 
 void TestRecordFiles::orderNumber_data()

@@ -36,6 +36,11 @@ QString reasonFor(const QString& path, const QFileDevice& device, bool needsFile
     }
     if (info.exists() && !info.isWritable() && !needsFile)
         return QStringLiteral("filen är skrivskyddad");
+    // A refused open comes back as a plain open error with the system's English text.
+    if (needsFile && !info.isReadable())
+        return QStringLiteral("åtkomst nekad");
+    if (!needsFile && !QFileInfo(info.absolutePath()).isWritable())
+        return QStringLiteral("åtkomst nekad till mappen");
     return QStringLiteral("%1").arg(device.errorString());
 }
 
