@@ -253,6 +253,9 @@ void TestOrderFiles::orderList_data()
         << QStringList{"10001", "211532", "211532"};
     QTest::newRow("last line without CR LF, edited elsewhere")
         << QByteArray("10001\n20002") << QStringList{} << QByteArray("10001\n20002") << QStringList{"10001", "20002"};
+    QTest::newRow("appending after a last line without CR LF")
+        << QByteArray("10001\n20002") << QStringList{"30003"} << QByteArray("10001\n20002\r\n30003\r\n")
+        << QStringList{"10001", "20002", "30003"};
     QTest::newRow("empty lines are entries")
         << QByteArray("10001\r\n\r\n20002\r\n") << QStringList{} << QByteArray("10001\r\n\r\n20002\r\n")
         << QStringList{"10001", "", "20002"};

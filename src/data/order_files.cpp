@@ -4,7 +4,22 @@
 #include "data/record_io.h"
 #include "data/text_file.h"
 
+#include <QFile>
+
 namespace data {
+
+namespace {
+// A file edited elsewhere may lack its final line end; an appended record must still start a line
+// of its own, or it would merge with the last entry and both would be lost.
+QByteArray onALineOfItsOwn(const QString& path, const QByteArray& record)
+{
+    QFile file(path);
+    char last = '\n';
+    if (file.size() > 0 && file.open(QIODevice::ReadOnly) && file.seek(file.size() - 1))
+        file.getChar(&last);
+    return last == '\n' || last == '\r' ? record : "\r\n" + record;
+}
+} // namespace
 
 QString orderListPath()
 {
@@ -58,7 +73,8 @@ bool readOrderData(const QString& orderNumber, QStringList* values, QString* err
 
 bool appendToOrderList(const QString& orderNumber, QString* error)
 {
-    return appendToFile(orderListPath(), lineRecord(orderNumber), error);
+    const QString path = orderListPath();
+    return appendToFile(path, onALineOfItsOwn(path, lineRecord(orderNumber)), error);
 }
 
 bool readOrderList(QStringList* entries, QString* error)
@@ -78,7 +94,8 @@ bool readOrderList(QStringList* entries, QString* error)
 
 bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString* error)
 {
-    return appendToFile(orderBasketPath(orderNumber), quotedRecord(line.fields()), error);
+    const QString path = orderBasketPath(orderNumber);
+    return appendToFile(path, onALineOfItsOwn(path, quotedRecord(line.fields())), error);
 }
 
 bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error)
