@@ -345,7 +345,8 @@ void TestOrderEntry::repeatedSave()
     find<QLineEdit>(window, "Text2")->clear();
     testsupport::typeText(find(window, "Text2"), "Andra");
     ui::MessageBoxScript::answerNext(ui::vbOK);
-    click(window, "Command6");
+    // The second save by keyboard: Enter presses the button that has the focus.
+    QTest::keyClick(find(window, "Command6"), Qt::Key_Return);
 
     QCOMPARE(ui::MessageBoxScript::shown().size(), 2);
     QCOMPARE(m_folder->read("Order/Lista.log"), crlfLines({number, number}));
@@ -522,6 +523,7 @@ void TestOrderEntry::addLine()
     for (const QString& box : boxes)
         QCOMPARE(text(dialog, box), QString());
     QCOMPARE(units->currentText(), chosen);
+    QCOMPARE(dialog->focusWidget(), find(dialog, "Text1")); // ready for the next line
 
     // The next line goes below the first, in the file and in the list.
     testsupport::typeText(find(dialog, "Text1"), "Nästa");

@@ -121,6 +121,11 @@ void TestOrderFiles::orderData_data()
     QTest::newRow("character outside the code page")
         << QStringList{"", "Ж", "", "", "10001", "2026-12-06", "ORDERMOTTAGARE", "1, Created not printed", "", ""}
         << QByteArray("\r\n?\r\n\r\n\r\n10001\r\n2026-12-06\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n\r\n\r\n");
+    QTest::newRow("line break inside a supplier name keeps ten lines")
+        << QStringList{"", "", "", "", "10001", "2026-12-06", "ORDERMOTTAGARE", "1, Created not printed", "7",
+                       "Norr\r\nAB\nSyd"}
+        << QByteArray("\r\n\r\n\r\n\r\n10001\r\n2026-12-06\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n7\r\nNorr AB "
+                      "Syd\r\n");
 }
 
 void TestOrderFiles::orderData()

@@ -39,15 +39,21 @@ QString orderBasketPath(const QString& orderNumber)
 bool isPlainOrderName(const QString& entry)
 {
     return !entry.contains(QLatin1Char('/')) && !entry.contains(QLatin1Char('\\')) &&
-           !entry.contains(QLatin1Char(':')) && !entry.contains(QLatin1String("..")) &&
-           !entry.contains(QChar(0));
+           !entry.contains(QLatin1Char(':')) && !entry.contains(QLatin1String("..")) && !entry.contains(QChar(0));
 }
 
 bool writeOrderData(const QString& orderNumber, const QStringList& values, QString* error)
 {
     QByteArray bytes;
-    for (int i = 0; i < kOrderDataLines; ++i)
-        bytes += lineRecord(values.value(i));
+    for (int i = 0; i < kOrderDataLines; ++i) {
+        // Each value is one line of the file; a line break inside one (a supplier name from a
+        // list file with a multi-line quoted field) would shift every value after it.
+        QString value = values.value(i);
+        value.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        value.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        bytes += lineRecord(value);
+    }
     return replaceFile(orderDataPath(orderNumber), bytes, error);
 }
 

@@ -118,6 +118,8 @@ void frmAdd::Command1_Click()
 
     if (answer == ui::vbNo)
         unload();
+    else
+        Text1->setFocus(); // ready for the next line
 }
 
 void frmAdd::Command2_Click()

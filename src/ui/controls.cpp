@@ -22,7 +22,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAutoDefault(false);
+    // Enter presses the button that has the focus, as on the desktop the clerk is used to.
+    button->setAutoDefault(true);
     place(button, left, top, width, height);
     return button;
 }
@@ -32,7 +33,7 @@ GlyphButton* makeGlyphButton(QWidget* parent, const QString& name, const QString
 {
     auto* button = new GlyphButton(letter, parent, pointSize);
     button->setObjectName(name);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);
     place(button, left, top, width, height);
     return button;
 }

@@ -13,7 +13,7 @@ class GlyphButton;
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                   int height = 255);
 
-// A command button that does not grab Enter from the other controls.
+// A command button; Enter presses it while it has the focus.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                         int height = 375);
 
