@@ -3,6 +3,7 @@
 // handler and the repaint it causes; message boxes are answered by script.
 //
 // Usage: bench_order_entry [runs]   (default 500)
+#include "bench_app.h"
 #include "data/app_folder.h"
 #include "data/order_files.h"
 #include "order_entry/add_line_dialog.h"
@@ -70,8 +71,7 @@ double timedClick(QAbstractButton* button, int answer)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    runHeadlessUnlessDisplayed();
     QApplication app(argc, argv);
     // The offscreen platform cannot raise windows and says so on every show.
     static const QtMessageHandler previous =

@@ -1,5 +1,6 @@
 // Times the order list window at register sizes: opening a list of 100,000 orders, showing an
 // order of 10,000 lines, and voiding one entry of 100,000. Prints the median of several runs.
+#include "bench_app.h"
 #include "data/app_folder.h"
 #include "data/order_files.h"
 #include "data/record_io.h"
@@ -96,12 +97,9 @@ void report(const char* what, double ms, double limit)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    runHeadlessUnlessDisplayed();
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::setEndHandler([] {});
-    ui::MessageBoxScript::start();
+    keepFormsFromStopping();
 
     QTemporaryDir folder;
     QDir(folder.path()).mkpath("Order");

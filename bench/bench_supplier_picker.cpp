@@ -1,5 +1,6 @@
 // Times opening the supplier picker on a supplier list of 10,000 records: reading the file,
 // filling the list, showing the window and painting it once.
+#include "bench_app.h"
 #include "data/app_folder.h"
 #include "data/text_codec.h"
 #include "pickers/supplier_picker.h"
@@ -41,11 +42,9 @@ double median(QVector<double> values)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    runHeadlessUnlessDisplayed();
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ui::setEndHandler([] {});
+    keepFormsFromStopping();
 
     QTemporaryDir folder;
     QDir(folder.path()).mkpath(QStringLiteral("System"));
