@@ -1,24 +1,15 @@
 #include "data/order_files.h"
 
 #include "data/app_folder.h"
+#include "data/file_lock.h"
 #include "data/record_io.h"
 #include "data/text_file.h"
-
-#include <QFile>
 
 namespace data {
 
 namespace {
-// A file edited elsewhere may lack its final line end; an appended record must still start a line
-// of its own, or it would merge with the last entry and both would be lost.
-QByteArray onALineOfItsOwn(const QString& path, const QByteArray& record)
-{
-    QFile file(path);
-    char last = '\n';
-    if (file.size() > 0 && file.open(QIODevice::ReadOnly) && file.seek(file.size() - 1))
-        file.getChar(&last);
-    return last == '\n' || last == '\r' ? record : "\r\n" + record;
-}
+constexpr int kBasketFields = 5;
+constexpr int kLongestOrderName = 255;
 } // namespace
 
 QString orderListPath()
@@ -38,8 +29,10 @@ QString orderBasketPath(const QString& orderNumber)
 
 bool isPlainOrderName(const QString& entry)
 {
-    return !entry.contains(QLatin1Char('/')) && !entry.contains(QLatin1Char('\\')) &&
-           !entry.contains(QLatin1Char(':')) && !entry.contains(QLatin1String("..")) && !entry.contains(QChar(0));
+    // No file system takes a longer name; such an entry is text, never a file to touch.
+    return entry.size() <= kLongestOrderName && !entry.contains(QLatin1Char('/')) &&
+           !entry.contains(QLatin1Char('\\')) && !entry.contains(QLatin1Char(':')) &&
+           !entry.contains(QLatin1String("..")) && !entry.contains(QChar(0));
 }
 
 bool writeOrderData(const QString& orderNumber, const QStringList& values, QString* error)
@@ -69,9 +62,7 @@ bool readOrderData(const QString& orderNumber, QStringList* values, QString* err
         values->append(reader.readLine());
     if (values->size() < kOrderDataLines) {
         *error = QStringLiteral("Orderfilen %1 är ofullständig: den har %2 rader av %3.")
-                     .arg(path)
-                     .arg(values->size())
-                     .arg(kOrderDataLines);
+                     .arg(quotedForMessage(path), QString::number(values->size()), QString::number(kOrderDataLines));
         return false;
     }
     return true;
@@ -80,14 +71,15 @@ bool readOrderData(const QString& orderNumber, QStringList* values, QString* err
 bool appendToOrderList(const QString& orderNumber, QString* error)
 {
     const QString path = orderListPath();
-    return appendToFile(path, onALineOfItsOwn(path, lineRecord(orderNumber)), error);
+    FileLock lock(path);
+    return canWriteFile(path, error) && lock.acquire(error) && appendToFile(path, lineRecord(orderNumber), error);
 }
 
 bool readOrderList(QStringList* entries, QString* error)
 {
     entries->clear();
     const QString path = orderListPath();
-    if (!fileExists(path))
+    if (!entryExists(path))
         return true;
     QString text;
     if (!readTextFile(path, &text, error))
@@ -101,28 +93,41 @@ bool readOrderList(QStringList* entries, QString* error)
 bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString* error)
 {
     const QString path = orderBasketPath(orderNumber);
-    return appendToFile(path, onALineOfItsOwn(path, quotedRecord(line.fields())), error);
+    FileLock lock(path);
+    return canWriteFile(path, error) && lock.acquire(error) && appendToFile(path, quotedRecord(line.fields()), error);
 }
 
 bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error)
 {
     lines->clear();
     const QString path = orderBasketPath(orderNumber);
-    if (!fileExists(path))
+    if (!entryExists(path))
         return true;
     QString text;
     if (!readTextFile(path, &text, error))
         return false;
+    // Every record stands on a line of its own. A record cut short (a write that failed part-way)
+    // is reported and left out, and its open quote ends with its line, so it never takes the next
+    // record with it.
     RecordReader reader(text);
+    QStringList damaged;
     QStringList fields;
-    while (!reader.atEnd()) {
-        if (!reader.readFields(5, &fields)) {
-            *error = QStringLiteral("Orderraderna i %1 slutar mitt i en rad; de hela raderna visas.").arg(path);
-            return false; // the complete lines stay in *lines
+    for (int lineNumber = 1; !reader.atEnd(); ++lineNumber) {
+        const QString line = reader.readLine();
+        if (line.isEmpty())
+            continue;
+        RecordReader record(line);
+        if (!record.readFields(kBasketFields, &fields) || !record.lastFieldClosed()) {
+            damaged << QString::number(lineNumber);
+            continue;
         }
         lines->append(OrderLine::fromFields(fields));
     }
-    return true;
+    if (damaged.isEmpty())
+        return true;
+    *error = QStringLiteral("Orderraderna i %1 är skadade på rad %2; de raderna visas inte.")
+                 .arg(quotedForMessage(path), quotedForMessage(damaged.join(QStringLiteral(", "))));
+    return false; // the whole lines stay in *lines
 }
 
 } // namespace data

@@ -15,7 +15,10 @@ struct OrderLine
     QString unit;
 
     QStringList fields() const { return {articleNumber, description, unitPrice, quantity, unit}; }
-    static OrderLine fromFields(const QStringList& f) { return {f.value(0), f.value(1), f.value(2), f.value(3), f.value(4)}; }
+    static OrderLine fromFields(const QStringList& f)
+    {
+        return {f.value(0), f.value(1), f.value(2), f.value(3), f.value(4)};
+    }
     bool operator==(const OrderLine& other) const { return fields() == other.fields(); }
 };
 

@@ -32,7 +32,7 @@ QString freeOrderNumber(const QDateTime& moment)
     QDateTime candidate = moment;
     for (int step = 0; step < kSecondsPerWeek; ++step, candidate = candidate.addSecs(1)) {
         const QString number = formatOrderNumber(candidate);
-        if (!taken.contains(number) && !fileExists(orderDataPath(number)) && !fileExists(orderBasketPath(number)))
+        if (!taken.contains(number) && !entryExists(orderDataPath(number)) && !entryExists(orderBasketPath(number)))
             return number;
     }
     return formatOrderNumber(moment);

@@ -1,11 +1,10 @@
 #include "data/order_void.h"
 
+#include "data/file_lock.h"
 #include "data/order_files.h"
 #include "data/text_codec.h"
 #include "data/text_file.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QStringList>
 
 namespace data {
@@ -22,27 +21,9 @@ qsizetype indexOfOccurrence(const QStringList& entries, const QString& entry, in
     return -1;
 }
 
-// The list file is replaced by rename, which needs the same rights as deleting it; a read-only
-// list file is left alone like a read-only order file.
-bool canReplaceFile(const QString& path, QString* error)
-{
-    const QFileInfo info(path);
-    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner)) {
-        *error =
-            QStringLiteral("Kunde inte skriva filen %1: filen är skrivskyddad.").arg(QDir::toNativeSeparators(path));
-        return false;
-    }
-    if (!QFileInfo(info.absolutePath()).isWritable()) {
-        *error = QStringLiteral("Kunde inte skriva filen %1: åtkomst nekad till mappen.")
-                     .arg(QDir::toNativeSeparators(path));
-        return false;
-    }
-    return true;
-}
-
 bool deleteIfPresent(const QString& path, QString* error)
 {
-    if (!QFileInfo::exists(path))
+    if (!entryExists(path))
         return true;
     return deleteFile(path, error);
 }
@@ -60,30 +41,32 @@ bool voidOrder(const QString& entry, int occurrence, VoidOutcome* outcome, QStri
     const bool withFiles = namesOrderFiles(entry);
     const QString dataFile = withFiles ? orderDataPath(entry) : QString();
     const QString basketFile = withFiles ? orderBasketPath(entry) : QString();
+    const QString listFile = orderListPath();
 
     // Check everything before touching anything, so a refusal leaves the order whole.
     if (withFiles && (!canDeleteFile(dataFile, error) || !canDeleteFile(basketFile, error)))
         return false;
+    // Another program may append a saved order meanwhile; holding the lock keeps it in the list.
+    FileLock lock(listFile);
+    if (entryExists(listFile) && (!canWriteFile(listFile, error) || !lock.acquire(error)))
+        return false;
     QStringList entries;
     if (!readOrderList(&entries, error))
         return false;
+
+    // The list goes first: a crash after it leaves at worst files that no list line names,
+    // never a list line naming an order whose files are gone.
     const qsizetype index = indexOfOccurrence(entries, entry, occurrence);
-    if (index >= 0 && !canReplaceFile(orderListPath(), error))
-        return false;
-
-    if (withFiles && (!deleteIfPresent(dataFile, error) || !deleteIfPresent(basketFile, error)))
-        return false;
-    if (index < 0)
-        return true;
-
-    entries.removeAt(index);
-    QString text;
-    if (!entries.isEmpty())
-        text = entries.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-    if (!replaceFile(orderListPath(), encodeWindows1252(text), error))
-        return false;
-    outcome->removedFromList = true;
-    return true;
+    if (index >= 0) {
+        entries.removeAt(index);
+        QString text;
+        if (!entries.isEmpty())
+            text = entries.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+        if (!replaceFile(listFile, encodeWindows1252(text), error))
+            return false;
+        outcome->removedFromList = true;
+    }
+    return !withFiles || (deleteIfPresent(dataFile, error) && deleteIfPresent(basketFile, error));
 }
 
 } // namespace data

@@ -16,10 +16,11 @@ struct VoidOutcome
 };
 
 // Voids the `occurrence`-th (counted from 0) entry equal to `entry` in the order list file.
-// Nothing is deleted unless both of the order's files that exist can be deleted and the list file
-// can be replaced; a file already gone counts as deleted. The list file is taken as it is on disk
-// now, so orders saved since it was last read are kept. An entry that is no plain name only leaves
-// the list; no file is joined from it.
+// Nothing changes unless both of the order's files that exist can be deleted and the list file
+// can be replaced; a file already gone counts as deleted. The list is rewritten before the files
+// are deleted; when a deletion fails after that, the result is false with removedFromList set. The list file is taken
+// as it is on disk now, so orders saved since it was last read are kept. An entry that is no plain name only leaves the
+// list; no file is joined from it.
 bool voidOrder(const QString& entry, int occurrence, VoidOutcome* outcome, QString* error);
 
 } // namespace data

@@ -70,6 +70,8 @@ QString RecordReader::readField()
         value = m_text.mid(start, m_pos - start);
         if (m_pos < m_text.size())
             ++m_pos; // closing quote
+        else
+            m_closed = false;
         // Anything between the closing quote and the delimiter is not part of the field.
         while (m_pos < m_text.size() && m_text.at(m_pos) != kComma && !isLineEnd(m_pos))
             ++m_pos;
@@ -93,6 +95,7 @@ QString RecordReader::readField()
 bool RecordReader::readFields(int count, QStringList* fields)
 {
     fields->clear();
+    m_closed = true;
     for (int i = 0; i < count; ++i) {
         if (atEnd())
             return false;

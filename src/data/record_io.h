@@ -29,6 +29,9 @@ public:
     // needed. Returns false when the text ends before the last field could start.
     bool readFields(int count, QStringList* fields);
 
+    // False when a quoted field of the last readFields() ran to the end of the text unclosed.
+    bool lastFieldClosed() const { return m_closed; }
+
 private:
     bool isLineEnd(qsizetype pos) const;
     void consumeLineEnd();
@@ -36,6 +39,7 @@ private:
 
     QString m_text;
     qsizetype m_pos = 0;
+    bool m_closed = true;
 };
 
 } // namespace data

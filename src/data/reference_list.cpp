@@ -16,7 +16,7 @@ bool readReferenceList(const QString& relativePath, QVector<QStringList>* record
 {
     const QString path = dataPath(relativePath);
     QString text;
-    if (!readTextFile(path, &text, error))
+    if (!readTextFile(path, &text, error, Links::Follow))
         return false;
 
     QVector<QStringList> read;
@@ -25,8 +25,7 @@ bool readReferenceList(const QString& relativePath, QVector<QStringList>* record
     while (!reader.atEnd()) {
         if (!reader.readFields(kFieldsPerRecord, &fields)) {
             *error = QStringLiteral("Filen %1 är felaktig: den slutar mitt i en post, post %2 saknar sitt andra fält.")
-                         .arg(QDir::toNativeSeparators(path))
-                         .arg(read.size() + 1);
+                         .arg(quotedForMessage(QDir::toNativeSeparators(path)), QString::number(read.size() + 1));
             return false;
         }
         read.append(fields);

@@ -21,26 +21,41 @@ QByteArray encodeWindows1252(const QString& text)
     if (plainAscii)
         return text.toLatin1();
 
-    QStringEncoder encoder(kCodePage);
-    QByteArray whole = encoder.encode(text);
-    if (!encoder.hasError())
-        return whole;
+    // The encoder keeps a trailing half surrogate pair as pending state and writes nothing for it,
+    // so any surrogate takes the careful way below, where it becomes "?" like every other misfit.
+    bool surrogates = false;
+    for (QChar c : text) {
+        if (c.isSurrogate()) {
+            surrogates = true;
+            break;
+        }
+    }
+    if (!surrogates) {
+        QStringEncoder encoder(kCodePage);
+        QByteArray whole = encoder.encode(text);
+        if (!encoder.hasError())
+            return whole;
+    }
 
     // Something did not fit: encode one code point at a time so only that one becomes "?".
     QByteArray out;
     out.reserve(text.size());
+    QStringEncoder single(kCodePage);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        qsizetype length = 1;
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            length = 2;
-        const QStringView codePoint = QStringView(text).mid(i, length);
-        i += length - 1;
-        if (codePoint.size() == 1 && codePoint.at(0).unicode() < 0x80) {
-            out.append(char(codePoint.at(0).unicode()));
+        const QChar c = text.at(i);
+        if (c.isSurrogate()) {
+            // Nothing outside the Basic Multilingual Plane fits; a pair is one character, one "?".
+            if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                ++i;
+            out.append('?');
             continue;
         }
-        QStringEncoder single(kCodePage);
-        const QByteArray bytes = single.encode(codePoint);
+        if (c.unicode() < 0x80) {
+            out.append(char(c.unicode()));
+            continue;
+        }
+        single.resetState();
+        const QByteArray bytes = single.encode(QStringView(&c, 1));
         out.append(single.hasError() || bytes.size() != 1 ? QByteArray("?") : bytes);
     }
     return out;

@@ -3,48 +3,185 @@
 #include "data/text_codec.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace data {
 
 namespace {
 
+constexpr int kLongestQuote = 80;
+
 QString shown(const QString& path)
 {
-    return QDir::toNativeSeparators(path);
+    return quotedForMessage(QDir::toNativeSeparators(path));
 }
 
-// Says why an operation on path failed, in words a clerk understands.
-QString reasonFor(const QString& path, const QFileDevice& device, bool needsFile)
+QByteArray nativePath(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.dir().exists())
-        return QStringLiteral("mappen %1 finns inte").arg(shown(info.absolutePath()));
-    if (needsFile && !info.exists())
-        return QStringLiteral("filen finns inte");
-    if (info.exists() && info.isDir())
-        return QStringLiteral("sökvägen är en mapp");
-    switch (device.error()) {
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("åtkomst nekad");
-    case QFileDevice::ResourceError:
-        return QStringLiteral("disken är full eller otillgänglig");
-    default:
-        break;
-    }
-    if (info.exists() && !info.isWritable() && !needsFile)
-        return QStringLiteral("filen är skrivskyddad");
-    // A refused open comes back as a plain open error with the system's English text.
-    if (needsFile && !info.isReadable())
-        return QStringLiteral("åtkomst nekad");
-    if (!needsFile && !QFileInfo(info.absolutePath()).isWritable())
-        return QStringLiteral("åtkomst nekad till mappen");
-    return QStringLiteral("%1").arg(device.errorString());
+    return QFile::encodeName(path);
 }
+
+QString folderOf(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+// Says why a system call on path failed, in words a clerk understands; the system's own texts
+// are English.
+QString reasonForErrno(int code, const QString& path)
+{
+    switch (code) {
+    case ENOENT:
+        if (!QFileInfo(folderOf(path)).isDir())
+            return QStringLiteral("mappen %1 finns inte").arg(shown(folderOf(path)));
+        return QStringLiteral("filen finns inte");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("åtkomst nekad");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("disken är full");
+    case ELOOP:
+        return QStringLiteral("filen är en symbolisk länk");
+    case EISDIR:
+        return QStringLiteral("sökvägen är en mapp");
+    case ENOTDIR:
+        return QStringLiteral("en del av sökvägen är ingen mapp");
+    case EROFS:
+        return QStringLiteral("disken är skrivskyddad");
+    case EFBIG:
+        return QStringLiteral("filen är för stor");
+    case EIO:
+        return QStringLiteral("läs- eller skrivfel på disken");
+    case ENXIO:
+        return QStringLiteral("filen är ingen vanlig fil");
+    default:
+        return QStringLiteral("oväntat systemfel (felnummer %1)").arg(code);
+    }
+}
+
+QString failure(const QString& what, const QString& path, const QString& reason)
+{
+    // One arg() call, so that a "%1" inside the path is never read as a placeholder.
+    return QStringLiteral("%1 %2: %3.").arg(what, shown(path), reason);
+}
+
+// What stands at path, without following a link and without opening it (opening a pipe blocks).
+// Returns an empty reason when a file of this kind may be used.
+QString kindProblem(const struct stat& st, Links links, const QString& path)
+{
+    if (S_ISLNK(st.st_mode)) {
+        if (links == Links::Refuse)
+            return QStringLiteral("filen är en symbolisk länk");
+        struct stat target
+        {
+        };
+        if (::stat(nativePath(path).constData(), &target) != 0)
+            return reasonForErrno(errno, path);
+        return kindProblem(target, Links::Refuse, path);
+    }
+    if (S_ISDIR(st.st_mode))
+        return QStringLiteral("sökvägen är en mapp");
+    if (!S_ISREG(st.st_mode))
+        return QStringLiteral("filen är ingen vanlig fil");
+    if (st.st_size > kMaxFileSize)
+        return QStringLiteral("filen är för stor (över %1 MB)").arg(kMaxFileSize / (1024 * 1024));
+    return QString();
+}
+
+// The owner's write bit is the read-only mark. It is checked on its own, not only through access
+// rights, so that even a privileged user never changes a protected file or folder.
+QString folderProblem(const QString& path)
+{
+    const QString folder = folderOf(path);
+    struct stat st
+    {
+    };
+    if (::stat(nativePath(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return QStringLiteral("mappen %1 finns inte").arg(shown(folder));
+    if (!(st.st_mode & S_IWUSR) || ::access(nativePath(folder).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("åtkomst nekad till mappen");
+    return QString();
+}
+
+QString writeProblem(const QString& path)
+{
+    const QString folder = folderProblem(path);
+    if (!folder.isEmpty())
+        return folder;
+    struct stat st
+    {
+    };
+    if (::lstat(nativePath(path).constData(), &st) != 0)
+        return errno == ENOENT ? QString() : reasonForErrno(errno, path);
+    const QString kind = kindProblem(st, Links::Refuse, path);
+    if (!kind.isEmpty())
+        return kind;
+    if (!(st.st_mode & S_IWUSR))
+        return QStringLiteral("filen är skrivskyddad");
+    if (::access(nativePath(path).constData(), W_OK) != 0)
+        return QStringLiteral("åtkomst nekad");
+    return QString();
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (written == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
 
 } // namespace
+
+QString quotedForMessage(const QString& value)
+{
+    qsizetype end = value.size();
+    for (qsizetype i = 0; i < value.size() && i <= kLongestQuote; ++i) {
+        if (value.at(i) == u'\r' || value.at(i) == u'\n') {
+            end = i;
+            break;
+        }
+    }
+    if (end <= kLongestQuote && end == value.size())
+        return value;
+    return value.left(std::min<qsizetype>(end, kLongestQuote - 1)) + QChar(0x2026);
+}
 
 bool fileExists(const QString& path)
 {
@@ -54,31 +191,107 @@ bool fileExists(const QString& path)
     return info.isFile() && !info.isHidden();
 }
 
-bool readTextFile(const QString& path, QString* text, QString* error)
+bool entryExists(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Kunde inte öppna filen %1: %2.").arg(shown(path), reasonFor(path, file, true));
+    struct stat st
+    {
+    };
+    return !path.isEmpty() && ::lstat(nativePath(path).constData(), &st) == 0;
+}
+
+bool readTextFile(const QString& path, QString* text, QString* error, Links links)
+{
+    const QString what = QStringLiteral("Kunde inte öppna filen");
+    struct stat st
+    {
+    };
+    if (::lstat(nativePath(path).constData(), &st) != 0) {
+        *error = failure(what, path, reasonForErrno(errno, path));
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Kunde inte läsa filen %1: %2.").arg(shown(path), file.errorString());
+    const QString kind = kindProblem(st, links, path);
+    if (!kind.isEmpty()) {
+        *error = failure(what, path, kind);
         return false;
     }
+
+    // Non-blocking, and no link followed where links are refused: what stands at the path may have
+    // changed since the check above.
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    const FileDescriptor fd(::open(nativePath(path).constData(), flags));
+    if (fd.get() < 0) {
+        *error = failure(what, path, reasonForErrno(errno, path));
+        return false;
+    }
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        *error = failure(what, path, QStringLiteral("filen är ingen vanlig fil"));
+        return false;
+    }
+
+    QByteArray bytes;
+    // One byte more than fstat says, so the read that meets the end needs no new room.
+    bytes.resize(static_cast<qsizetype>(std::min<qint64>(st.st_size, kMaxFileSize) + 1));
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (bytes.size() > kMaxFileSize) {
+                *error = failure(QStringLiteral("Kunde inte läsa filen"), path,
+                                 QStringLiteral("filen är för stor (över %1 MB)").arg(kMaxFileSize / (1024 * 1024)));
+                return false;
+            }
+            // The file may have grown since fstat; read on until its real end.
+            bytes.resize(std::min<qsizetype>(bytes.size() + 65536, kMaxFileSize + 1));
+        }
+        const ssize_t got = ::read(fd.get(), bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            *error = failure(QStringLiteral("Kunde inte läsa filen"), path, reasonForErrno(errno, path));
+            return false;
+        }
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
     *text = decodeWindows1252(bytes);
     return true;
 }
 
+bool canWriteFile(const QString& path, QString* error)
+{
+    const QString problem = writeProblem(path);
+    if (problem.isEmpty())
+        return true;
+    *error = failure(QStringLiteral("Kunde inte skriva filen"), path, problem);
+    return false;
+}
+
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* error)
 {
+    const QString what = QStringLiteral("Kunde inte skriva filen");
+    if (!canWriteFile(path, error))
+        return false;
+
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("Kunde inte skriva filen %1: %2.").arg(shown(path), reasonFor(path, file, false));
+        *error =
+            failure(what, path, writeProblem(path).isEmpty() ? QStringLiteral("åtkomst nekad") : writeProblem(path));
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("Kunde inte skriva filen %1: %2.").arg(shown(path), reasonFor(path, file, false));
+    // The bytes go straight to the temporary file and are flushed to disk here, where every failure
+    // is seen: Qt's own flush inside commit() renames the file over the old one even when it failed.
+    if (!writeAll(file.handle(), bytes) || ::fsync(file.handle()) != 0) {
+        const int code = errno;
+        file.cancelWriting();
+        *error = failure(what, path, reasonForErrno(code, path));
+        return false;
+    }
+    errno = 0;
+    if (!file.commit()) {
+        const int code = errno;
+        *error =
+            failure(what, path, code != 0 ? reasonForErrno(code, path) : QStringLiteral("filen kunde inte bytas ut"));
         return false;
     }
     return true;
@@ -86,45 +299,73 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error)
 
 bool appendToFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        *error = QStringLiteral("Kunde inte skriva till filen %1: %2.").arg(shown(path), reasonFor(path, file, false));
+    const QString what = QStringLiteral("Kunde inte skriva till filen");
+    const QString problem = writeProblem(path);
+    if (!problem.isEmpty()) {
+        *error = failure(what, path, problem);
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = QStringLiteral("Kunde inte skriva till filen %1: %2.").arg(shown(path), reasonFor(path, file, false));
+    const bool existed = entryExists(path);
+    const FileDescriptor fd(
+        ::open(nativePath(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+    struct stat st
+    {
+    };
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
+        *error = failure(what, path, reasonForErrno(errno, path));
         return false;
     }
-    file.close();
+    if (!S_ISREG(st.st_mode)) {
+        *error = failure(what, path, QStringLiteral("filen är ingen vanlig fil"));
+        return false;
+    }
+
+    const off_t before = st.st_size;
+    char last = '\n';
+    if (before > 0 && ::pread(fd.get(), &last, 1, before - 1) != 1)
+        last = '\n';
+    const QByteArray record = last == '\n' || last == '\r' ? bytes : "\r\n" + bytes;
+
+    if (!writeAll(fd.get(), record) || ::fsync(fd.get()) != 0) {
+        const int code = errno;
+        // Half a record would turn into a phantom entry or swallow the next one: take it back.
+        if (existed)
+            (void)!::ftruncate(fd.get(), before);
+        else
+            ::unlink(nativePath(path).constData());
+        *error = failure(what, path, reasonForErrno(code, path));
+        return false;
+    }
     return true;
 }
 
 bool canDeleteFile(const QString& path, QString* error)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    struct stat st
+    {
+    };
+    if (::lstat(nativePath(path).constData(), &st) != 0)
         return true;
-    // The owner's write bit is the read-only mark; checking it rather than access rights means
-    // even a privileged user never deletes a protected order.
-    if (!(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable()) {
-        *error = QStringLiteral("Kunde inte ta bort filen %1: filen är skrivskyddad.").arg(shown(path));
-        return false;
-    }
-    const QFileInfo folder(info.absolutePath());
-    if (!folder.isWritable()) {
-        *error = QStringLiteral("Kunde inte ta bort filen %1: åtkomst nekad till mappen.").arg(shown(path));
-        return false;
-    }
-    return true;
+    QString problem;
+    if (S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
+        problem = QStringLiteral("filen är skrivskyddad");
+    else if (S_ISDIR(st.st_mode))
+        problem = QStringLiteral("sökvägen är en mapp");
+    else
+        problem = folderProblem(path);
+    if (problem.isEmpty())
+        return true;
+    *error = failure(QStringLiteral("Kunde inte ta bort filen"), path, problem);
+    return false;
 }
 
 bool deleteFile(const QString& path, QString* error)
 {
     if (!canDeleteFile(path, error))
         return false;
-    QFile file(path);
-    if (!file.remove()) {
-        *error = QStringLiteral("Kunde inte ta bort filen %1: %2.").arg(shown(path), reasonFor(path, file, true));
+    // unlink removes a link itself and never follows it.
+    if (::unlink(nativePath(path).constData()) != 0) {
+        *error = failure(QStringLiteral("Kunde inte ta bort filen"), path, reasonForErrno(errno, path));
         return false;
     }
     return true;

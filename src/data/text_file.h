@@ -7,23 +7,45 @@ namespace data {
 
 // The plain file operations every data file goes through. Each returns false on failure
 // and then sets *error to a Swedish sentence naming the file and the reason.
+//
+// Only regular files are opened: a pipe, a device or a folder at a data path is refused without
+// blocking, and a file larger than kMaxFileSize is refused instead of read. Order files are never
+// touched through a symbolic link, since a link could lead outside the application folder; the
+// reference lists and language files in System are only read and may be links.
+
+constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+enum class Links { Refuse, Follow };
 
 // True for an ordinary file that is there and not hidden.
 bool fileExists(const QString& path);
 
-// Input: the whole file, decoded from Windows-1252.
-bool readTextFile(const QString& path, QString* text, QString* error);
+// True when anything at all stands at path, a dangling link included.
+bool entryExists(const QString& path);
 
-// Output: replaces the file whole by rename, so a failure never leaves it half-written.
+// Input: the whole file, decoded from Windows-1252.
+bool readTextFile(const QString& path, QString* text, QString* error, Links links = Links::Refuse);
+
+// Output: replaces the file whole by rename. Every write and the flush to disk are checked before
+// the rename, so a failure (a full disk) leaves the old file exactly as it was.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* error);
 
-// Append: creates the file when missing and writes at its end.
+// Append: creates the file when missing and writes at its end. When the file's last line has no
+// line end (edited elsewhere) a new line is started first, so the record never merges with it.
+// A failed write cuts the file back to its length before the append.
 bool appendToFile(const QString& path, const QByteArray& bytes, QString* error);
 
-// Deletes exactly this file; a read-only file is left alone and reported.
+// Deletes exactly this file (a link itself, never what it points to); a read-only file is left
+// alone and reported.
 bool deleteFile(const QString& path, QString* error);
 
 // Whether deleteFile would succeed on an existing file (it is not read-only and the folder allows it).
 bool canDeleteFile(const QString& path, QString* error);
+
+// Whether path may be replaced or appended to: not a link, not read-only, in a writable folder.
+bool canWriteFile(const QString& path, QString* error);
+
+// A value quoted in a message: at most a line's worth, so a huge value never floods a box.
+QString quotedForMessage(const QString& value);
 
 } // namespace data

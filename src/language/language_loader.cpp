@@ -49,13 +49,13 @@ qint16 loadLanguageTable(const QString& path, LanguageTable& table, const Select
         return finish(1);
     }
     if (!data::fileExists(path)) {
-        problems << QStringLiteral("Språkfilen %1 finns inte.").arg(path);
+        problems << QStringLiteral("Språkfilen %1 finns inte.").arg(data::quotedForMessage(path));
         return finish(1);
     }
 
     QString content;
     QString error;
-    if (data::readTextFile(path, &content, &error)) {
+    if (data::readTextFile(path, &content, &error, data::Links::Follow)) {
         data::RecordReader reader(content);
         int lineNumber = 0;
         while (!reader.atEnd()) {
@@ -67,8 +67,7 @@ qint16 loadLanguageTable(const QString& path, LanguageTable& table, const Select
             const std::optional<int> number = textToIndex(numberChars, LanguageTable::kSlotCount - 1);
             if (!number) {
                 problems << QStringLiteral("Rad %1: textnumret \"%2\" ligger utanför 0 till 9999999.")
-                                .arg(lineNumber)
-                                .arg(numberChars);
+                                .arg(QString::number(lineNumber), data::quotedForMessage(numberChars.toString()));
                 continue;
             }
             table.setText(*number, entryText(line));

@@ -2,6 +2,7 @@
 
 #include "data/order_files.h"
 #include "data/order_void.h"
+#include "data/text_file.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
@@ -211,11 +212,11 @@ void frmOrderLista::List1_Click()
 
     if (!data::namesOrderFiles(number)) {
         clearOrder();
-        ui::MsgBox(
-            number.isEmpty()
-                ? QStringLiteral("Den markerade raden i orderlistan är tom och namnger ingen order.")
-                : QStringLiteral("Raden \"%1\" i orderlistan är inget ordernummer; ingen order kan visas.").arg(number),
-            ui::vbOKOnly + ui::vbInformation);
+        ui::MsgBox(number.isEmpty()
+                       ? QStringLiteral("Den markerade raden i orderlistan är tom och namnger ingen order.")
+                       : QStringLiteral("Raden \"%1\" i orderlistan är inget ordernummer; ingen order kan visas.")
+                             .arg(data::quotedForMessage(number)),
+                   ui::vbOKOnly + ui::vbInformation);
         return;
     }
 
@@ -224,7 +225,7 @@ void frmOrderLista::List1_Click()
     if (!data::readOrderData(number, &values, &error)) {
         // The entry stays, so that an order whose files are gone can still be voided.
         clearOrder();
-        ui::MsgBox(QStringLiteral("Ordern %1 kan inte visas.\r\n\r\n%2").arg(number, error),
+        ui::MsgBox(QStringLiteral("Ordern %1 kan inte visas.\r\n\r\n%2").arg(data::quotedForMessage(number), error),
                    ui::vbOKOnly + ui::vbInformation);
         return;
     }
@@ -290,8 +291,10 @@ void frmOrderLista::Command4_Click()
 
     data::VoidOutcome outcome;
     QString error;
-    if (!data::voidOrder(number, occurrence, &outcome, &error)) {
-        ui::MsgBox(QStringLiteral("Ordern %1 makulerades inte.\r\n\r\n%2").arg(number, error),
+    const bool voided = data::voidOrder(number, occurrence, &outcome, &error);
+    const QString shownNumber = data::quotedForMessage(number);
+    if (!voided && !outcome.removedFromList) {
+        ui::MsgBox(QStringLiteral("Ordern %1 makulerades inte.\r\n\r\n%2").arg(shownNumber, error),
                    ui::vbOKOnly + ui::vbCritical);
         return;
     }
@@ -301,10 +304,15 @@ void frmOrderLista::Command4_Click()
     List1->selectionModel()->clear();
     m_quiet = false;
     clearOrder();
-    if (!outcome.removedFromList)
+    if (!voided)
+        ui::MsgBox(QStringLiteral("Ordern %1 är borttagen ur orderlistan, men alla dess filer kunde inte tas bort."
+                                  "\r\n\r\n%2")
+                       .arg(shownNumber, error),
+                   ui::vbOKOnly + ui::vbCritical);
+    else if (!outcome.removedFromList)
         ui::MsgBox(QStringLiteral("Ordern %1 är makulerad. Orderlistan på disken nämnde den inte längre "
                                   "och har lämnats som den var.")
-                       .arg(number),
+                       .arg(shownNumber),
                    ui::vbOKOnly + ui::vbInformation);
 }
 
