@@ -8,6 +8,7 @@
 #include "ui/report_list_view.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QListView>
 #include <QStatusBar>
@@ -102,6 +103,7 @@ private Q_SLOTS:
     void opensFromNewOrderWindow();
     void voids_data();
     void voids();
+    void hugeValuesStayResponsive();
 };
 
 void TestOrderListWindow::loadsList_data()
@@ -449,6 +451,33 @@ void TestOrderListWindow::voids()
     }
     QCOMPARE(w->entries(), entries);
     QCOMPARE(w->outerHeightTwips(), 7365);
+}
+
+void TestOrderListWindow::hugeValuesStayResponsive()
+{
+    testsupport::AppFolder folder;
+    const QByteArray huge(50 * 1000 * 1000, 'x');
+    QByteArray data = "K1\r\n" + huge + "\r\n";
+    for (const char* line : {"08", "1", "100001", "2026-12-07", "S", "1, Created not printed", "0111", "Lev"})
+        data += QByteArray(line) + "\r\n";
+    folder.write("Order/100001.OrderData.log", data);
+    folder.write("Order/Lista.log", "100001\r\n" + huge);
+
+    QElapsedTimer clock;
+    clock.start();
+    frmOrderLista* w = openWindow();
+    QCOMPARE(w->entries().at(1).size(), 50000000);
+    QCOMPARE(w->List1->model()->index(1, 0).data().toString().size(), 1000);
+    clickEntry(w, 0);
+    QCOMPARE(w->dbKund[1]->text().size(), 1000);
+    w->grab();
+
+    MessageBoxScript::answerNext(ui::vbOK);
+    clickEntry(w, 1);
+    QCOMPARE(MessageBoxScript::shown().size(), 1);
+    QVERIFY(MessageBoxScript::shown().first().prompt.size() < 200);
+    // Reading 100 MB takes seconds here; laying it out in the controls took minutes.
+    QVERIFY2(clock.elapsed() < 30000, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_MAIN(TestOrderListWindow)

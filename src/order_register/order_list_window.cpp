@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/glyph_button.h"
+#include "ui/list_box_model.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
 #include "ui/twips.h"
@@ -67,7 +68,7 @@ frmOrderLista::frmOrderLista()
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Ordernummer"), false, 120, 120, 2000);
 
     // A plain string model and uniform rows keep a list of a hundred thousand orders quick.
-    m_entries = new QStringListModel(this);
+    m_entries = new ui::ListBoxModel(this);
     List1 = new QListView(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setModel(m_entries);
@@ -208,7 +209,7 @@ void frmOrderLista::List1_Click()
     const int row = selectedEntry();
     if (row < 0)
         return;
-    const QString number = m_entries->index(row).data().toString();
+    const QString number = m_entries->index(row).data(Qt::EditRole).toString();
 
     if (!data::namesOrderFiles(number)) {
         clearOrder();
@@ -229,15 +230,15 @@ void frmOrderLista::List1_Click()
                    ui::vbOKOnly + ui::vbInformation);
         return;
     }
-    dbKund[0]->setText(values.at(0));
-    dbKund[1]->setText(values.at(1));
-    dbKund[2]->setText(values.at(2) + QLatin1Char('-') + values.at(3));
-    dbOrder[1]->setText(values.at(4));
-    dbOrder[2]->setText(values.at(5));
-    dbOrder[3]->setText(values.at(6));
-    dbOrder[4]->setText(values.at(7));
-    dbOrder[0]->setText(values.at(8));
-    dbOrder[5]->setText(values.at(9));
+    dbKund[0]->setText(ui::shownValue(values.at(0)));
+    dbKund[1]->setText(ui::shownValue(values.at(1)));
+    dbKund[2]->setText(ui::shownValue(values.at(2) + QLatin1Char('-') + values.at(3)));
+    dbOrder[1]->setText(ui::shownValue(values.at(4)));
+    dbOrder[2]->setText(ui::shownValue(values.at(5)));
+    dbOrder[3]->setText(ui::shownValue(values.at(6)));
+    dbOrder[4]->setText(ui::shownValue(values.at(7)));
+    dbOrder[0]->setText(ui::shownValue(values.at(8)));
+    dbOrder[5]->setText(ui::shownValue(values.at(9)));
     placeSupplier();
 
     const qintptr style = ListView1->sendMessage(ui::kLvmGetExtendedListViewStyle, 0, 0);

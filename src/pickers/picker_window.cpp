@@ -1,6 +1,7 @@
 #include "pickers/picker_window.h"
 
 #include "data/reference_list.h"
+#include "data/text_file.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
@@ -72,7 +73,8 @@ void PickerWindow::Form_Load()
 QString PickerWindow::confirmation(const QString& heading, const QString& firstValue, const QString& secondValue)
 {
     const QString crlf = QStringLiteral("\r\n");
-    return heading + crlf + crlf + QStringLiteral("- ") + firstValue + crlf + QStringLiteral("- ") + secondValue +
+    return heading + crlf + crlf + QStringLiteral("- ") + data::quotedForMessage(firstValue) + crlf +
+           QStringLiteral("- ") + data::quotedForMessage(secondValue) +
            crlf + crlf + QStringLiteral("Är detta rätt ?");
 }
 
@@ -105,7 +107,8 @@ void PickerWindow::Command1_Click()
     if (ui::MsgBox(confirmationPrompt(text, subItem), ui::vbYesNo + ui::vbQuestion, QStringLiteral("Bekräfta")) !=
         ui::vbYes)
         return;
-    writeChoice(text, subItem);
+    // A value too long for any window reaches the order as shown, cut short.
+    writeChoice(ui::shownValue(text), ui::shownValue(subItem));
     unload();
 }
 

@@ -20,7 +20,7 @@ QVariant ReportModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    return cell(index.row(), index.column());
+    return shownValue(cell(index.row(), index.column()));
 }
 
 QVariant ReportModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -52,4 +52,11 @@ QString displayText(QString caption)
     return caption;
 }
 
+QString shownValue(const QString& value)
+{
+    if (value.size() <= kLongestShownText)
+        return value;
+    return value.left(kLongestShownText - 1) + QChar(0x2026);
+}
+
 } // namespace ui

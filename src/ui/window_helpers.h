@@ -17,4 +17,9 @@ void centreOnScreen(QWidget* window);
 // A caption may hold CR (from the language file) or CR LF; the toolkit breaks lines on LF.
 QString displayText(QString caption);
 
+// A value from a file as a control shows it: one longer than any window can show is cut short,
+// since laying out megabytes of text would freeze the window. The file keeps the whole value.
+constexpr int kLongestShownText = 1000;
+QString shownValue(const QString& value);
+
 } // namespace ui
