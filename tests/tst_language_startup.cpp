@@ -12,7 +12,6 @@
 #include "ui/glyph_button.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
-#include "ui/window_helpers.h"
 
 #include <QGroupBox>
 #include <QTest>
@@ -56,6 +55,15 @@ Texts foreignTexts()
     texts[202] = QStringLiteral("Customer\rno");
     texts[220] = QStringLiteral("Remove\rthe line?");
     texts[408] = QStringLiteral("Add\rmore?");
+    return texts;
+}
+
+// The foreign texts as the windows show them: a label breaks the line where the file has "_",
+// a message label keeps the carriage return for its box.
+Texts foreignTextsShown()
+{
+    Texts texts = foreignTexts();
+    texts[202] = QStringLiteral("Customer\nno");
     return texts;
 }
 
@@ -119,13 +127,11 @@ Texts addLineTexts(frmAdd* form)
             {409, form->msg2->text()}};
 }
 
-// Shown texts break lines where the stored text has a carriage return; message labels keep it.
 bool showsTexts(const Texts& shown, const Texts& expected)
 {
     bool same = true;
     for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
-        const QString want = expected.value(it.key());
-        const QString wanted = isMessageLabel(it.key()) ? want : ui::displayText(want);
+        const QString wanted = expected.value(it.key());
         if (it.value() != wanted) {
             qWarning("text %d: shown \"%s\", expected \"%s\"", it.key(), qPrintable(it.value()), qPrintable(wanted));
             same = false;
@@ -136,7 +142,7 @@ bool showsTexts(const Texts& shown, const Texts& expected)
 
 QString boxTitle(const QString& title)
 {
-    return title.isEmpty() ? ui::kApplicationTitle : title;
+    return title.isEmpty() ? QStringLiteral("ZEL2007") : title;
 }
 
 void click(QAbstractButton* button)
@@ -227,7 +233,7 @@ void TestLanguageStartup::startUp_data()
     QTest::addColumn<bool>("loaded");
     QTest::addColumn<Texts>("texts");
 
-    QTest::newRow("language file") << languageFile("Svenska", foreignTexts()) << true << foreignTexts();
+    QTest::newRow("language file") << languageFile("Svenska", foreignTexts()) << true << foreignTextsShown();
     QTest::newRow("header only empties every text") << languageFile("Svenska", {}) << true << emptyTexts();
     QTest::newRow("missing file") << QByteArray() << false << builtInTexts();
     QTest::newRow("file for another language") << languageFile("English", foreignTexts()) << false << builtInTexts();
@@ -323,14 +329,14 @@ void TestLanguageStartup::missingSupplierListSkipsOnlyThePicker()
     QCOMPARE(ui::MessageBoxScript::shown().size(), 0);
     QVERIFY(!frmLeverantor::existing());
     QVERIFY(frmAdd::existing());
-    QVERIFY(showsTexts(addLineTexts(frmAdd::existing()), foreignTexts()));
+    QVERIFY(showsTexts(addLineTexts(frmAdd::existing()), foreignTextsShown()));
     QTRY_VERIFY_WITH_TIMEOUT(frmZelOrderNew::existing() && frmZelOrderNew::existing()->isVisible(), 3000);
 
     // Once the list is there, the picker opens with the language texts.
     m_folder->write(QStringLiteral("System/Leverantorer.log"), "\"Ahlsell AB\",\"1001\"\r\n");
     click(frmZelOrderNew::existing()->Command1);
     QVERIFY(frmLeverantor::existing() && frmLeverantor::existing()->isVisible());
-    QVERIFY(showsTexts(pickerTexts(frmLeverantor::existing()), foreignTexts()));
+    QVERIFY(showsTexts(pickerTexts(frmLeverantor::existing()), foreignTextsShown()));
 }
 
 void TestLanguageStartup::languageWindowAsBuiltAndAvbrytDoesNothing()

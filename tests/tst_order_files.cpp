@@ -287,6 +287,7 @@ void TestOrderFiles::orderList()
 
 void TestOrderFiles::basket_data()
 {
+    QTest::addColumn<QByteArray>("before"); // empty: no basket file
     QTest::addColumn<QVector<data::OrderLine>>("lines");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QVector<data::OrderLine>>("readBack");
@@ -294,28 +295,36 @@ void TestOrderFiles::basket_data()
     const data::OrderLine untouched{"", "", "", "", "ST"};
     const data::OrderLine decimal{"B-2", "Bult, rostfri", "12,50", "1,5", "KG"};
     const data::OrderLine swedish{"Ö1", "Färg ©", "99", "3", "PALL"};
-    QTest::newRow("no lines, no file") << QVector<data::OrderLine>{} << QByteArray() << QVector<data::OrderLine>{};
-    QTest::newRow("untouched dialog") << QVector<data::OrderLine>{untouched}
+    QTest::newRow("no lines, no file") << QByteArray() << QVector<data::OrderLine>{} << QByteArray()
+                                       << QVector<data::OrderLine>{};
+    QTest::newRow("untouched dialog") << QByteArray() << QVector<data::OrderLine>{untouched}
                                       << QByteArray("\"\",\"\",\"\",\"\",\"ST\"\r\n")
                                       << QVector<data::OrderLine>{untouched};
     QTest::newRow("commas stay inside their fields, in order")
-        << QVector<data::OrderLine>{decimal, swedish}
+        << QByteArray() << QVector<data::OrderLine>{decimal, swedish}
         << QByteArray("\"B-2\",\"Bult, rostfri\",\"12,50\",\"1,5\",\"KG\"\r\n\"\xd6"
                       "1\",\"F\xe4rg \xa9\",\"99\",\"3\",\"PALL\"\r\n")
         << QVector<data::OrderLine>{decimal, swedish};
+    QTest::newRow("appending after a last record without CR LF")
+        << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"") << QVector<data::OrderLine>{untouched}
+        << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n\"\",\"\",\"\",\"\",\"ST\"\r\n")
+        << QVector<data::OrderLine>{{"A", "B", "1", "2", "ST"}, untouched};
 }
 
 void TestOrderFiles::basket()
 {
+    QFETCH(QByteArray, before);
     QFETCH(QVector<data::OrderLine>, lines);
     QFETCH(QByteArray, bytes);
     QFETCH(QVector<data::OrderLine>, readBack);
 
     testsupport::AppFolder folder;
+    if (!before.isEmpty())
+        folder.write("Order/10001.OrderBasket.log", before);
     QString error;
     for (const data::OrderLine& line : lines)
         QVERIFY2(data::appendOrderLine("10001", line, &error), qPrintable(error));
-    QCOMPARE(folder.exists("Order/10001.OrderBasket.log"), !lines.isEmpty());
+    QCOMPARE(folder.exists("Order/10001.OrderBasket.log"), !bytes.isEmpty());
     QCOMPARE(folder.read("Order/10001.OrderBasket.log"), bytes);
     QVector<data::OrderLine> got;
     QVERIFY2(data::readOrderBasket("10001", &got, &error), qPrintable(error));

@@ -5,7 +5,6 @@
 #include "ui/glyph_button.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
-#include "ui/twips.h"
 
 #include <QApplication>
 #include <QDir>
@@ -105,18 +104,20 @@ void TestPickers::layout_data()
 {
     QTest::addColumn<bool>("status");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("clientWidth");
+    QTest::addColumn<QSize>("size");
     QTest::addColumn<QStringList>("headers");
-    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<QList<int>>("widths"); // pixels
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QStringList>("tabOrder");
 
-    QTest::newRow("supplier") << false << "Leverantörer" << 5400 << QStringList{"Leverantör", "Lev Nr"}
-                              << QList<int>{3000, 1500}
+    // 15 twips to the pixel: 5400 x 3375 twips, columns of 3000 and 1500 twips.
+    QTest::newRow("supplier") << false << "Leverantörer" << QSize(360, 225) << QStringList{"Leverantör", "Lev Nr"}
+                              << QList<int>{200, 100}
                               << QStringList{"Ahlsell AB|1001", "Elektroskandia, Sverige AB|0110", "Utan nummer|"}
                               << QStringList{"Command1", "Command2", "ListView1"};
-    QTest::newRow("status") << true << "Orderstatus" << 5415 << QStringList{"Id", "Beskrivning"}
-                            << QList<int>{500, 3000} << QStringList{"0|Ny, ej sparad", "07|Delvis levererad"}
+    // 5415 x 3375 twips; the 500-twip column is 33 1/3 pixels, shown as 33.
+    QTest::newRow("status") << true << "Orderstatus" << QSize(361, 225) << QStringList{"Id", "Beskrivning"}
+                            << QList<int>{33, 200} << QStringList{"0|Ny, ej sparad", "07|Delvis levererad"}
                             << QStringList{"Command2", "Command1", "ListView1"};
 }
 
@@ -124,7 +125,7 @@ void TestPickers::layout()
 {
     QFETCH(bool, status);
     QFETCH(QString, title);
-    QFETCH(int, clientWidth);
+    QFETCH(QSize, size);
     QFETCH(QStringList, headers);
     QFETCH(QList<int>, widths);
     QFETCH(QStringList, rows);
@@ -134,13 +135,13 @@ void TestPickers::layout()
     QVERIFY(picker);
     QVERIFY(QTest::qWaitForWindowActive(picker));
     QCOMPARE(picker->windowTitle(), title);
-    QCOMPARE(picker->size(), QSize(ui::twipsToPixels(clientWidth), ui::twipsToPixels(3375)));
+    QCOMPARE(picker->size(), size);
     ui::ReportListView* list = picker->ListView1;
-    QCOMPARE(list->geometry(), QRect(8, 8, ui::twipsToPixels(5175), ui::twipsToPixels(2655)));
+    QCOMPARE(list->geometry(), QRect(8, 8, 345, 177)); // 5175 x 2655 twips
     QCOMPARE(picker->Command1->text(), "Välj");
     QCOMPARE(picker->Command2->text(), "Avbryt");
     // "Välj" then "Avbryt", on one line below the list, ending at its right edge.
-    QCOMPARE(picker->Command1->size(), QSize(ui::twipsToPixels(975), ui::twipsToPixels(375)));
+    QCOMPARE(picker->Command1->size(), QSize(65, 25)); // 975 x 375 twips
     QVERIFY(picker->Command1->geometry().right() < picker->Command2->x());
     QCOMPARE(picker->Command1->y(), picker->Command2->y());
     QVERIFY(picker->Command1->y() > list->geometry().bottom());
@@ -148,7 +149,7 @@ void TestPickers::layout()
 
     for (int column = 0; column < 2; ++column) {
         QCOMPARE(list->columnHeaderText(column + 1), headers.at(column));
-        QCOMPARE(list->columnWidth(column), ui::twipsToPixels(widths.at(column)));
+        QCOMPARE(list->columnWidth(column), widths.at(column));
     }
     QVERIFY(list->fullRowSelect());
     QCOMPARE(rowsOf(list), rows);

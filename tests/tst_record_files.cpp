@@ -191,10 +191,19 @@ void TestRecordFiles::failuresNameFileAndReason()
         !data::replaceFile(path, "x", &error) && error.contains(QStringLiteral("åtkomst nekad till mappen"));
     QFile::setPermissions(unreadable, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QFile::setPermissions(orders, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (privileged)
-        QSKIP("a privileged user is refused nothing");
-    QVERIFY2(readRefused, qPrintable(readError));
-    QVERIFY2(writeRefused, qPrintable(error));
+    // A privileged user passes every access check, so only others see these two refusals.
+    if (!privileged) {
+        QVERIFY2(readRefused, qPrintable(readError));
+        QVERIFY2(writeRefused, qPrintable(error));
+    }
+
+    // The owner's write bit marks an order read-only for everyone, a privileged user included.
+    folder.write(QStringLiteral("Order/1.OrderData.log"), "x\r\n");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    error.clear();
+    QVERIFY(!data::deleteFile(path, &error));
+    QVERIFY2(error.contains(path) && error.contains(QStringLiteral("filen är skrivskyddad")), qPrintable(error));
+    QCOMPARE(folder.read(QStringLiteral("Order/1.OrderData.log")), QByteArray("x\r\n"));
 }
 
 void TestRecordFiles::orderNumber_data()
