@@ -30,7 +30,8 @@ private Q_SLOTS:
     void orderList();
     void basket_data();
     void basket();
-    void basketEndingInsideARecord();
+    void damagedBasket_data();
+    void damagedBasket();
 };
 
 void TestOrderFiles::freeOrderNumber_data()
@@ -331,15 +332,31 @@ void TestOrderFiles::basket()
     QCOMPARE(got, readBack);
 }
 
-void TestOrderFiles::basketEndingInsideARecord()
+void TestOrderFiles::damagedBasket_data()
 {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("damaged");
+    QTest::addColumn<QVector<data::OrderLine>>("lines");
+    QTest::newRow("ends inside a record") << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n\"C\",\"D\"\r\n") << "rad 2"
+                                          << QVector<data::OrderLine>{{"A", "B", "1", "2", "ST"}};
+    // A write cut off inside a quote must not swallow the record after it.
+    QTest::newRow("torn record before a whole one")
+        << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n\"212\",\"Sk\r\n\"C\",\"D\",\"3\",\"4\",\"KG\"\r\n") << "rad 2"
+        << QVector<data::OrderLine>{{"A", "B", "1", "2", "ST"}, {"C", "D", "3", "4", "KG"}};
+}
+
+void TestOrderFiles::damagedBasket()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, damaged);
+    QFETCH(QVector<data::OrderLine>, lines);
     testsupport::AppFolder folder;
-    folder.write("Order/10001.OrderBasket.log", "\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n\"C\",\"D\"\r\n");
+    folder.write("Order/10001.OrderBasket.log", file);
     QVector<data::OrderLine> got;
     QString error;
     QVERIFY(!data::readOrderBasket("10001", &got, &error));
-    QVERIFY2(error.contains("10001.OrderBasket.log"), qPrintable(error));
-    QCOMPARE(got, (QVector<data::OrderLine>{{"A", "B", "1", "2", "ST"}}));
+    QVERIFY2(error.contains("10001.OrderBasket.log") && error.contains(damaged), qPrintable(error));
+    QCOMPARE(got, lines);
 }
 
 QTEST_GUILESS_MAIN(TestOrderFiles)

@@ -134,6 +134,8 @@ void TestRecordFiles::codePage_data()
     QTest::newRow("euro and dash from the 0x80 block") << QStringLiteral("€–") << QByteArray("\x80\x96");
     QTest::newRow("outside the code page becomes ?") << QStringLiteral("a\u0416b") << QByteArray("a?b");
     QTest::newRow("a character beyond 16 bits is one ?") << QStringLiteral("x\U0001F600y") << QByteArray("x?y");
+    QTest::newRow("half a character at the end is ?") << QString("123") + QChar(0xD83D) << QByteArray("123?");
+    QTest::newRow("lone low half is ?") << QStringLiteral("å") + QChar(0xDE00) + "b" << QByteArray("\xe5?b");
 }
 
 void TestRecordFiles::codePage()
@@ -142,6 +144,7 @@ void TestRecordFiles::codePage()
     QFETCH(QByteArray, bytes);
     QCOMPARE(data::encodeWindows1252(text), bytes);
     QCOMPARE(data::lineRecord(text), bytes + "\r\n");
+    QCOMPARE(data::quotedRecord({text}), "\"" + bytes + "\"\r\n");
     if (!bytes.contains('?'))
         QCOMPARE(data::decodeWindows1252(bytes), text);
 }
