@@ -16,9 +16,13 @@ namespace {
 
 constexpr int kLongestQuote = 80;
 
+// A path is named whole unless it is absurdly long (a list entry of megabytes).
+constexpr int kLongestShownPath = 1000;
+
 QString shown(const QString& path)
 {
-    return quotedForMessage(QDir::toNativeSeparators(path));
+    const QString native = QDir::toNativeSeparators(path);
+    return native.size() <= kLongestShownPath ? native : native.left(kLongestShownPath - 1) + QChar(0x2026);
 }
 
 QByteArray nativePath(const QString& path)
@@ -86,7 +90,7 @@ QString kindProblem(const struct stat& st, Links links, const QString& path)
         return kindProblem(target, Links::Refuse, path);
     }
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("sökvägen är en mapp");
+        return QStringLiteral("sökvägen är en mapp, ingen vanlig fil");
     if (!S_ISREG(st.st_mode))
         return QStringLiteral("filen är ingen vanlig fil");
     if (st.st_size > kMaxFileSize)
@@ -199,7 +203,7 @@ bool entryExists(const QString& path)
     return !path.isEmpty() && ::lstat(nativePath(path).constData(), &st) == 0;
 }
 
-bool readTextFile(const QString& path, QString* text, QString* error, Links links)
+bool readFileBytes(const QString& path, QByteArray* out, QString* error, Links links)
 {
     const QString what = QStringLiteral("Kunde inte öppna filen");
     struct stat st
@@ -254,6 +258,15 @@ bool readTextFile(const QString& path, QString* text, QString* error, Links link
         filled += got;
     }
     bytes.truncate(filled);
+    *out = std::move(bytes);
+    return true;
+}
+
+bool readTextFile(const QString& path, QString* text, QString* error, Links links)
+{
+    QByteArray bytes;
+    if (!readFileBytes(path, &bytes, error, links))
+        return false;
     *text = decodeWindows1252(bytes);
     return true;
 }

@@ -20,8 +20,11 @@ enum class Links { Refuse, Follow };
 // True for an ordinary file that is there and not hidden.
 bool fileExists(const QString& path);
 
-// True when anything at all stands at path, a dangling link included.
+// True when anything at all stands at path, a dangling link included (or the folder hides it).
 bool entryExists(const QString& path);
+
+// Input: the whole file as it is on disk.
+bool readFileBytes(const QString& path, QByteArray* bytes, QString* error, Links links = Links::Refuse);
 
 // Input: the whole file, decoded from Windows-1252.
 bool readTextFile(const QString& path, QString* text, QString* error, Links links = Links::Refuse);
