@@ -1,5 +1,6 @@
 #include "data/order_files.h"
 #include "data/order_number.h"
+#include "data/order_total.h"
 #include "data/text_codec.h"
 #include "test_support.h"
 
@@ -32,6 +33,11 @@ private Q_SLOTS:
     void basket();
     void damagedBasket_data();
     void damagedBasket();
+    void editBasket_data();
+    void editBasket();
+    void orderStatus();
+    void amounts_data();
+    void amounts();
 };
 
 void TestOrderFiles::freeOrderNumber_data()
@@ -123,7 +129,15 @@ void TestOrderFiles::orderData_data()
         << QStringList{"", "Ж", "", "", "10001", "2026-12-06", "ORDERMOTTAGARE", "1, Created not printed", "", ""}
         << QByteArray("\r\n?\r\n\r\n\r\n10001\r\n2026-12-06\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n\r\n\r\n");
     QTest::newRow("line break inside a supplier name keeps ten lines")
-        << QStringList{"", "", "", "", "10001", "2026-12-06", "ORDERMOTTAGARE", "1, Created not printed", "7",
+        << QStringList{"",
+                       "",
+                       "",
+                       "",
+                       "10001",
+                       "2026-12-06",
+                       "ORDERMOTTAGARE",
+                       "1, Created not printed",
+                       "7",
                        "Norr\r\nAB\nSyd"}
         << QByteArray("\r\n\r\n\r\n\r\n10001\r\n2026-12-06\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n7\r\nNorr AB "
                       "Syd\r\n");
@@ -357,6 +371,84 @@ void TestOrderFiles::damagedBasket()
     QVERIFY(!data::readOrderBasket("10001", &got, &error));
     QVERIFY2(error.contains("10001.OrderBasket.log") && error.contains(damaged), qPrintable(error));
     QCOMPARE(got, lines);
+}
+
+void TestOrderFiles::editBasket_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("remove");
+    QTest::addColumn<bool>("done");
+    QTest::addColumn<QByteArray>("after");
+    // Two equal rows: the one at the row's position changes. A hand-edited line (LF, no quotes)
+    // and a damaged one keep their bytes.
+    const QByteArray file =
+        "\"A\",\"B\",\"1\",\"2\",\"ST\"\r\nA,B,1,2,ST\n\"torn\r\n\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n";
+    QTest::newRow("change the second of equal rows")
+        << file << 1 << false << true
+        << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n\"N\",\"Ny, rad\",\"3\",\"4\",\"KG\"\r\n\"torn\r\n\"A\",\"B\","
+                      "\"1\",\"2\",\"ST\"\r\n");
+    QTest::newRow("remove the last row, past a torn line")
+        << file << 2 << true << true << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\nA,B,1,2,ST\n\"torn\r\n");
+    QTest::newRow("remove the only line leaves an empty file")
+        << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"") << 0 << true << true << QByteArray("");
+    QTest::newRow("row no longer there") << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n") << 1 << true << false
+                                         << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n");
+    QTest::newRow("row changed elsewhere") << QByteArray("\"A\",\"X\",\"1\",\"2\",\"ST\"\r\n") << 0 << false << false
+                                           << QByteArray("\"A\",\"X\",\"1\",\"2\",\"ST\"\r\n");
+}
+
+void TestOrderFiles::editBasket()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, row);
+    QFETCH(bool, remove);
+    QFETCH(bool, done);
+    QFETCH(QByteArray, after);
+    testsupport::AppFolder folder;
+    folder.write("Order/10001.OrderBasket.log", before);
+    const data::OrderLine shown{"A", "B", "1", "2", "ST"};
+    QString error;
+    const bool ok = remove ? data::removeOrderLine("10001", row, shown, &error)
+                           : data::replaceOrderLine("10001", row, shown, {"N", "Ny, rad", "3", "4", "KG"}, &error);
+    QVERIFY2(ok == done, qPrintable(error));
+    QCOMPARE(folder.read("Order/10001.OrderBasket.log"), after);
+}
+
+void TestOrderFiles::orderStatus()
+{
+    testsupport::AppFolder folder;
+    const QByteArray head = "K\r\nNamn\r\n08\r\n1\r\n10001\r\n2026-12-07\r\nS\r\n";
+    folder.write("Order/10001.OrderData.log", head + "1, Created not printed\r\n0111\r\nLev \xe5\r\nextra\n");
+    QString error;
+    QVERIFY2(data::writeOrderStatus("10001", "3, Skickad", &error), qPrintable(error));
+    QCOMPARE(folder.read("Order/10001.OrderData.log"), head + "3, Skickad\r\n0111\r\nLev \xe5\r\nextra\n");
+    folder.write("Order/20002.OrderData.log", head);
+    QVERIFY(!data::writeOrderStatus("20002", "3, Skickad", &error));
+    QCOMPARE(folder.read("Order/20002.OrderData.log"), head);
+}
+
+void TestOrderFiles::amounts_data()
+{
+    QTest::addColumn<QVector<data::OrderLine>>("lines");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("none") << QVector<data::OrderLine>{} << "Summa: 0,00";
+    QTest::newRow("decimal comma and thousands")
+        << QVector<data::OrderLine>{{"A", "", "2,50", "3", "ST"}, {"B", "", "1 200", "1", "ST"}} << "Summa: 1 207,50";
+    QTest::newRow("a line without a number is left out")
+        << QVector<data::OrderLine>{{"A", "", "12.5", "2", "ST"},
+                                    {"B", "", "ca 10", "1", "ST"},
+                                    {"C", "", "5", "", "ST"}}
+        << "Summa: 25,00 (2 rader utan pris eller antal är inte medräknade)";
+    QTest::newRow("negative and a million")
+        << QVector<data::OrderLine>{{"A", "", "-1 000 000,004", "1", "ST"}} << "Summa: -1 000 000,00";
+}
+
+void TestOrderFiles::amounts()
+{
+    QFETCH(QVector<data::OrderLine>, lines);
+    QFETCH(QString, text);
+    QCOMPARE(data::totalText(data::orderTotal(lines)), text);
 }
 
 QTEST_GUILESS_MAIN(TestOrderFiles)

@@ -3,6 +3,7 @@
 #include "data/app_folder.h"
 #include "data/file_lock.h"
 #include "data/record_io.h"
+#include "data/text_codec.h"
 #include "data/text_file.h"
 
 namespace data {
@@ -10,6 +11,78 @@ namespace data {
 namespace {
 constexpr int kBasketFields = 5;
 constexpr int kLongestOrderName = 255;
+constexpr int kStatusLine = 7;
+
+// One line of a file as it lies on disk: its text runs from start to textEnd, its line end to end.
+struct RawLine
+{
+    qsizetype start;
+    qsizetype textEnd;
+    qsizetype end;
+};
+
+QVector<RawLine> rawLines(const QByteArray& bytes)
+{
+    QVector<RawLine> lines;
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+        qsizetype textEnd = pos;
+        while (textEnd < bytes.size() && bytes.at(textEnd) != '\r' && bytes.at(textEnd) != '\n')
+            ++textEnd;
+        qsizetype end = textEnd;
+        if (end < bytes.size() && bytes.at(end) == '\r')
+            ++end;
+        if (end < bytes.size() && bytes.at(end) == '\n' && (end == textEnd || bytes.at(end - 1) == '\r'))
+            ++end;
+        lines.append({pos, textEnd, end});
+        pos = end;
+    }
+    return lines;
+}
+
+// Every basket record stands on a line of its own. A record cut short (a write that failed
+// part-way) is no record, and its open quote ends with its line, so it never takes the next
+// record with it.
+bool basketRecord(const QString& line, QStringList* fields)
+{
+    RecordReader record(line);
+    return record.readFields(kBasketFields, fields) && record.lastFieldClosed();
+}
+
+QString oneLine(QString value)
+{
+    // A value is one line of the file; a line break inside one (a supplier name from a list file
+    // with a multi-line quoted field) would shift every value after it.
+    value.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return value;
+}
+
+// Rewrites the basket with the record at `row` replaced by `replacement` (removed when empty).
+bool editBasket(const QString& orderNumber, int row, const OrderLine& expected, const QByteArray& replacement,
+                QString* error)
+{
+    const QString path = orderBasketPath(orderNumber);
+    FileLock lock(path);
+    QByteArray bytes;
+    if (!canWriteFile(path, error) || !lock.acquire(error) || !readFileBytes(path, &bytes, error))
+        return false;
+    int seen = 0;
+    QStringList fields;
+    for (const RawLine& raw : rawLines(bytes)) {
+        const QString line = decodeWindows1252(bytes.mid(raw.start, raw.textEnd - raw.start));
+        if (line.isEmpty() || !basketRecord(line, &fields) || seen++ != row)
+            continue;
+        if (!(OrderLine::fromFields(fields) == expected))
+            break;
+        return replaceFile(path, bytes.left(raw.start) + replacement + bytes.mid(raw.end), error);
+    }
+    *error = QStringLiteral("Orderraden finns inte längre som den visas i %1; filen har ändrats av något annat. "
+                            "Ingenting ändrades.")
+                 .arg(quotedForMessage(path));
+    return false;
+}
 } // namespace
 
 QString orderListPath()
@@ -38,15 +111,8 @@ bool isPlainOrderName(const QString& entry)
 bool writeOrderData(const QString& orderNumber, const QStringList& values, QString* error)
 {
     QByteArray bytes;
-    for (int i = 0; i < kOrderDataLines; ++i) {
-        // Each value is one line of the file; a line break inside one (a supplier name from a
-        // list file with a multi-line quoted field) would shift every value after it.
-        QString value = values.value(i);
-        value.replace(QLatin1String("\r\n"), QLatin1String(" "));
-        value.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        value.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        bytes += lineRecord(value);
-    }
+    for (int i = 0; i < kOrderDataLines; ++i)
+        bytes += lineRecord(oneLine(values.value(i)));
     return replaceFile(orderDataPath(orderNumber), bytes, error);
 }
 
@@ -106,9 +172,6 @@ bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QStr
     QString text;
     if (!readTextFile(path, &text, error))
         return false;
-    // Every record stands on a line of its own. A record cut short (a write that failed part-way)
-    // is reported and left out, and its open quote ends with its line, so it never takes the next
-    // record with it.
     RecordReader reader(text);
     QStringList damaged;
     QStringList fields;
@@ -116,8 +179,7 @@ bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QStr
         const QString line = reader.readLine();
         if (line.isEmpty())
             continue;
-        RecordReader record(line);
-        if (!record.readFields(kBasketFields, &fields) || !record.lastFieldClosed()) {
+        if (!basketRecord(line, &fields)) {
             damaged << QString::number(lineNumber);
             continue;
         }
@@ -128,6 +190,34 @@ bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QStr
     *error = QStringLiteral("Orderraderna i %1 är skadade på rad %2; de raderna visas inte.")
                  .arg(quotedForMessage(path), quotedForMessage(damaged.join(QStringLiteral(", "))));
     return false; // the whole lines stay in *lines
+}
+
+bool replaceOrderLine(const QString& orderNumber, int row, const OrderLine& expected, const OrderLine& line,
+                      QString* error)
+{
+    return editBasket(orderNumber, row, expected, quotedRecord(line.fields()), error);
+}
+
+bool removeOrderLine(const QString& orderNumber, int row, const OrderLine& expected, QString* error)
+{
+    return editBasket(orderNumber, row, expected, QByteArray(), error);
+}
+
+bool writeOrderStatus(const QString& orderNumber, const QString& status, QString* error)
+{
+    const QString path = orderDataPath(orderNumber);
+    QByteArray bytes;
+    if (!canWriteFile(path, error) || !readFileBytes(path, &bytes, error))
+        return false;
+    const QVector<RawLine> lines = rawLines(bytes);
+    if (lines.size() < kOrderDataLines) {
+        *error = QStringLiteral("Orderfilen %1 är ofullständig: den har %2 rader av %3.")
+                     .arg(quotedForMessage(path), QString::number(lines.size()), QString::number(kOrderDataLines));
+        return false;
+    }
+    const RawLine& line = lines.at(kStatusLine);
+    const QByteArray newLine = encodeWindows1252(oneLine(status));
+    return replaceFile(path, bytes.left(line.start) + newLine + bytes.mid(line.textEnd), error);
 }
 
 } // namespace data

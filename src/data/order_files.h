@@ -31,4 +31,15 @@ bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString*
 // An order saved without lines has no basket file: that reads as no lines, not as an error.
 bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error);
 
+// Changes or removes the line at `row` of an order's basket, rows counted as readOrderBasket gives
+// them. `expected` is the line as the window shows it: when the file no longer holds it at that row
+// (changed elsewhere), nothing is written. The file is replaced whole; every other record keeps
+// its bytes.
+bool replaceOrderLine(const QString& orderNumber, int row, const OrderLine& expected, const OrderLine& line,
+                      QString* error);
+bool removeOrderLine(const QString& orderNumber, int row, const OrderLine& expected, QString* error);
+
+// Replaces line 8, the status, of a saved order's data file; the other lines keep their bytes.
+bool writeOrderStatus(const QString& orderNumber, const QString& status, QString* error);
+
 } // namespace data
