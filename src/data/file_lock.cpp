@@ -7,11 +7,16 @@
 namespace data {
 
 namespace {
-// Long enough for the other program to finish any single save or void.
-constexpr int kWaitMs = 5000;
+// Any single save or void is done in milliseconds; a lock older than kStaleMs was left by a program
+// that died (a kill can even leave the lock file empty, without the holder's process id).
+constexpr int kStaleMs = 5000;
+constexpr int kWaitMs = 6000;
 } // namespace
 
-FileLock::FileLock(const QString& path) : m_path(path), m_lock(path + QStringLiteral(".lock")) {}
+FileLock::FileLock(const QString& path) : m_path(path), m_lock(path + QStringLiteral(".lock"))
+{
+    m_lock.setStaleLockTime(kStaleMs);
+}
 
 bool FileLock::acquire(QString* error)
 {

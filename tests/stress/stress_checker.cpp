@@ -1,0 +1,210 @@
+#include "stress_checker.h"
+
+#include "data/order_files.h"
+#include "stress_records.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace stress {
+
+namespace {
+const QString kListName = QStringLiteral("Order/Lista.log");
+
+QString dataName(const QString& number)
+{
+    return QStringLiteral("Order/%1.OrderData.log").arg(number);
+}
+
+QString basketName(const QString& number)
+{
+    return QStringLiteral("Order/%1.OrderBasket.log").arg(number);
+}
+
+// The CR LF terminated lines of bytes; *rest gets what follows the last CR LF.
+QList<QByteArray> crLfLines(const QByteArray& bytes, QByteArray* rest)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    *rest = lines.takeLast();
+    for (QByteArray& line : lines) {
+        if (!line.endsWith('\r')) {
+            // A bare LF: keep it in the line so that the comparison fails on it.
+            line += '\n';
+            continue;
+        }
+        line.chop(1);
+    }
+    return lines;
+}
+} // namespace
+
+StressChecker::StressChecker(const QString& folder, bool exact) : m_folder(folder), m_exact(exact) {}
+
+QStringList StressChecker::check()
+{
+    m_problems.clear();
+    readJournals();
+    checkList();
+    checkOrderFolder();
+    checkOrders();
+    return m_problems;
+}
+
+void StressChecker::readJournals()
+{
+    const QDir folder(m_folder);
+    const QStringList journals = folder.entryList({QStringLiteral("journal-*.txt")}, QDir::Files, QDir::Name);
+    if (journals.isEmpty())
+        problem(QStringLiteral("no journal-*.txt in the folder"));
+    for (const QString& name : journals)
+        m_history.readJournal(folder.filePath(name), name);
+    m_problems << m_history.problems();
+    if (m_exact)
+        m_problems << m_history.failures();
+}
+
+void StressChecker::checkList()
+{
+    QFile file(QDir(m_folder).filePath(kListName));
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly))
+        return problem(kListName + QStringLiteral(": cannot be read"));
+    QByteArray rest;
+    const QList<QByteArray> lines = crLfLines(file.readAll(), &rest);
+    if (!rest.isEmpty())
+        problem(QStringLiteral("%1: ends in \"%2\" without CR LF").arg(kListName, QString::fromLatin1(rest)));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString entry = QString::fromLatin1(lines.at(i));
+        if (!m_history.orders().contains(entry)) {
+            problem(QStringLiteral("%1 line %2: \"%3\" is not an order a driver started")
+                        .arg(kListName)
+                        .arg(i + 1)
+                        .arg(entry));
+            continue;
+        }
+        ++m_listed[entry];
+    }
+}
+
+void StressChecker::checkOrderFolder()
+{
+    static const QRegularExpression dataPattern(QStringLiteral("^([0-9]+)\\.OrderData\\.log$"));
+    static const QRegularExpression basketPattern(QStringLiteral("^([0-9]+)\\.OrderBasket\\.log$"));
+    const QDir folder(QDir(m_folder).filePath(QStringLiteral("Order")));
+    if (!folder.exists())
+        return problem(QStringLiteral("Order is missing"));
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch data = dataPattern.match(name);
+        const QRegularExpressionMatch basket = basketPattern.match(name);
+        const QString number = data.hasMatch() ? data.captured(1) : basket.captured(1);
+        if (number.isEmpty())
+            continue; // the list, lock files, a temporary file a kill left behind
+        const QString shown = QStringLiteral("Order/") + name;
+        if (!m_history.orders().contains(number)) {
+            problem(QStringLiteral("%1: not an order a driver started").arg(shown));
+            continue;
+        }
+        if (data.hasMatch())
+            checkDataFile(shown, number);
+        else
+            checkBasket(shown, number);
+    }
+}
+
+void StressChecker::checkDataFile(const QString& name, const QString& number)
+{
+    static const QRegularExpression lineCountPattern(QStringLiteral("^Rader: ([0-9]+)$"));
+    m_dataFiles.insert(number);
+    QFile file(QDir(m_folder).filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return problem(name + QStringLiteral(": cannot be read"));
+    const QByteArray bytes = file.readAll();
+    QByteArray rest;
+    const QList<QByteArray> lines = crLfLines(bytes, &rest);
+    if (lines.size() != data::kOrderDataLines || !rest.isEmpty())
+        return problem(QStringLiteral("%1: %2 complete lines%3, not 10")
+                           .arg(name)
+                           .arg(lines.size())
+                           .arg(rest.isEmpty() ? QString() : QStringLiteral(" and a cut one")));
+    if (lines.at(4) != number.toLatin1())
+        return problem(QStringLiteral("%1: line 5 is \"%2\"").arg(name, QString::fromLatin1(lines.at(4))));
+    const QRegularExpressionMatch lineCount = lineCountPattern.match(QString::fromLatin1(lines.at(7)));
+    if (!lineCount.hasMatch() || bytes != orderDataBytes(number, lineCount.captured(1).toInt()))
+        return problem(name + QStringLiteral(": not what the driver wrote"));
+    m_savedLineCounts.insert(number, lineCount.captured(1).toInt());
+}
+
+void StressChecker::checkBasket(const QString& name, const QString& number)
+{
+    QFile file(QDir(m_folder).filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return problem(name + QStringLiteral(": cannot be read"));
+    QByteArray rest;
+    const QList<QByteArray> records = crLfLines(file.readAll(), &rest);
+    int& whole = m_basketRecords[number];
+    for (const QByteArray& record : records) {
+        if (record + "\r\n" != basketRecordBytes(number, whole))
+            return problem(
+                QStringLiteral("%1: record %2 is \"%3\"").arg(name).arg(whole + 1).arg(QString::fromLatin1(record)));
+        ++whole;
+    }
+    if (!rest.isEmpty())
+        problem(QStringLiteral("%1: ends in a cut record \"%2\"").arg(name, QString::fromLatin1(rest)));
+}
+
+void StressChecker::checkOrders()
+{
+    const QMap<QString, OrderState>& orders = m_history.orders();
+    for (auto it = orders.cbegin(); it != orders.cend(); ++it) {
+        const QString& number = it.key();
+        const OrderState& order = it.value();
+        const int listed = m_listed.value(number);
+        const bool hasData = m_dataFiles.contains(number);
+        const bool hasBasket = m_basketRecords.contains(number);
+        if (listed > 0 && !hasData)
+            problem(QStringLiteral("%1: listed, but %2 is missing").arg(number, dataName(number)));
+        if (order.voided) {
+            if (order.voidFoundNoEntry)
+                problem(QStringLiteral("%1: voiding found no list line to remove").arg(number));
+            if (listed > 0)
+                problem(QStringLiteral("%1: voided, but still listed").arg(number));
+            if (hasData)
+                problem(QStringLiteral("%1: voided, but %2 is still there").arg(number, dataName(number)));
+            if (hasBasket)
+                problem(QStringLiteral("%1: voided, but %2 is still there").arg(number, basketName(number)));
+            continue;
+        }
+        if (order.voidStarted) {
+            // Killed while voiding: anything from untouched to gone is fine, as long as a listed
+            // order keeps its data file (checked above).
+            if (m_exact)
+                problem(QStringLiteral("%1: voiding never finished").arg(number));
+            continue;
+        }
+        if (m_exact && listed != order.savesDone)
+            problem(QStringLiteral("%1: listed %2 times, saved %3 times").arg(number).arg(listed).arg(order.savesDone));
+        else if (order.savesDone > 0 && listed == 0)
+            problem(QStringLiteral("%1: saved, but not listed").arg(number));
+        if (order.savesDone > 0 && !hasData && listed == 0)
+            problem(QStringLiteral("%1: saved, but %2 is missing").arg(number, dataName(number)));
+        // A kill after an append and before its journal line leaves one record more than journaled.
+        const int records = m_basketRecords.value(number);
+        const int most = m_exact ? order.linesAdded : order.linesAdded + 1;
+        if (records < order.linesAdded || records > most)
+            problem(QStringLiteral("%1: %2 has %3 records, %4 journaled")
+                        .arg(number, basketName(number))
+                        .arg(records)
+                        .arg(order.linesAdded));
+        else if (m_savedLineCounts.value(number) > records)
+            problem(QStringLiteral("%1: saved with %2 lines, but %3 has %4")
+                        .arg(number)
+                        .arg(m_savedLineCounts.value(number))
+                        .arg(basketName(number))
+                        .arg(records));
+    }
+}
+
+} // namespace stress

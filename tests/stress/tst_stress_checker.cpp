@@ -1,0 +1,135 @@
+#include "stress_checker.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// Order 100000 as the driver leaves it after one line and one save.
+const QByteArray kJournal = "start 100000\nline 100000 0\nsaving 100000\nsaved 100000\n";
+const QByteArray kData = "K100000\r\n\xC5sa \xD6"
+                         "berg, kund 100000\r\n08\r\n555-100000\r\n100000\r\n2007-05-14\r\nS\xE4ljare \xC4rlig\r\n"
+                         "Rader: 1\r\nL100000\r\nLeverant\xF6r 100000, Malm\xF6\r\n";
+const QByteArray kRecord0 = "\"A100000-0\",\"Skruv 0, rostfri \xE5\xE4\xF6\",\"0,50\",\"1\",\"st\"\r\n";
+const QByteArray kRecord1 = "\"A100000-1\",\"Skruv 1, rostfri \xE5\xE4\xF6\",\"1,50\",\"2\",\"f\xF6rp\"\r\n";
+const QByteArray kListed = "100000\r\n";
+const QByteArray kNone; // null: the file is not there
+
+QByteArray replaced(QByteArray bytes, const QByteArray& before, const QByteArray& after)
+{
+    return bytes.replace(before, after);
+}
+} // namespace
+
+class TestStressChecker : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void check_data();
+    void check();
+};
+
+void TestStressChecker::check_data()
+{
+    QTest::addColumn<QByteArray>("journal");
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QByteArray>("dataFile");
+    QTest::addColumn<QByteArray>("basket");
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<QStringList>("problems");
+
+    QTest::newRow("whole order") << kJournal << kListed << kData << kRecord0 << true << QStringList{};
+    QTest::newRow("killed after an append, before journaling it")
+        << kJournal << kListed << kData << kRecord0 + kRecord1 << false << QStringList{};
+    QTest::newRow("unjournaled record without a kill")
+        << kJournal << kListed << kData << kRecord0 + kRecord1 << true
+        << QStringList{"100000: Order/100000.OrderBasket.log has 2 records, 1 journaled"};
+    QTest::newRow("unfinished last journal line")
+        << kJournal + "start 1000" << kListed << kData << kRecord0 << true << QStringList{};
+    QTest::newRow("list lines glued together")
+        << kJournal << QByteArray("100000100000\r\n") << kData << kRecord0 << false
+        << QStringList{"Order/Lista.log line 1: \"100000100000\" is not an order a driver started",
+                       "100000: saved, but not listed"};
+    QTest::newRow("list cut inside its last line")
+        << kJournal << QByteArray("100000\r\n10000") << kData << kRecord0 << false
+        << QStringList{"Order/Lista.log: ends in \"10000\" without CR LF"};
+    QTest::newRow("basket record cut")
+        << kJournal << kListed << kData << QByteArray("\"A100000-0\",\"Skruv 0, rost") << false
+        << QStringList{"Order/100000.OrderBasket.log: ends in a cut record \"\"A100000-0\",\"Skruv 0, rost\"",
+                       "100000: Order/100000.OrderBasket.log has 0 records, 1 journaled"};
+    QTest::newRow("first basket record lost")
+        << kJournal << kListed << kData << kRecord1 << false
+        << QStringList{"Order/100000.OrderBasket.log: record 1 is \"\"A100000-1\",\"Skruv 1, rostfri åäö\",\"1,50\","
+                       "\"2\",\"förp\"\"",
+                       "100000: Order/100000.OrderBasket.log has 0 records, 1 journaled"};
+    QTest::newRow("data file cut to nine lines")
+        << kJournal << kListed << replaced(kData, "Malm\xF6\r\n", "Malm") << kRecord0 << false
+        << QStringList{"Order/100000.OrderData.log: 9 complete lines and a cut one, not 10"};
+    QTest::newRow("data file of another order")
+        << kJournal << kListed << replaced(kData, "\r\n100000\r\n", "\r\n100001\r\n") << kRecord0 << false
+        << QStringList{"Order/100000.OrderData.log: line 5 is \"100001\""};
+    QTest::newRow("data file with a bare LF")
+        << kJournal << kListed << replaced(kData, "08\r\n", "08\n") << kRecord0 << false
+        << QStringList{"Order/100000.OrderData.log: not what the driver wrote"};
+    QTest::newRow("saved with more lines than the basket holds")
+        << kJournal << kListed << replaced(kData, "Rader: 1", "Rader: 2") << kRecord0 << false
+        << QStringList{"100000: saved with 2 lines, but Order/100000.OrderBasket.log has 1"};
+    QTest::newRow("saved, not listed") << kJournal << kNone << kData << kRecord0 << false
+                                       << QStringList{"100000: saved, but not listed"};
+    QTest::newRow("killed while voiding, files gone before the list line")
+        << kJournal + "voiding 100000\n"
+        << kListed << kNone << kNone << false
+        << QStringList{"100000: listed, but Order/100000.OrderData.log is missing"};
+    QTest::newRow("killed while voiding, list line gone first")
+        << kJournal + "voiding 100000\n"
+        << QByteArray("") << kData << kRecord0 << false << QStringList{};
+    QTest::newRow("voided") << kJournal + "voiding 100000\nvoided 100000\n"
+                            << QByteArray("") << kNone << kNone << true << QStringList{};
+    QTest::newRow("voided, but still listed")
+        << kJournal + "voiding 100000\nvoided 100000\n"
+        << kListed << kNone << kRecord0 << false
+        << QStringList{"100000: listed, but Order/100000.OrderData.log is missing", "100000: voided, but still listed",
+                       "100000: voided, but Order/100000.OrderBasket.log is still there"};
+    QTest::newRow("voiding found no list line")
+        << kJournal + "voiding 100000\nvoided-unlisted 100000\n"
+        << QByteArray("") << kNone << kNone << false << QStringList{"100000: voiding found no list line to remove"};
+    QTest::newRow("second save lost") << kJournal + "saving 100000\nsaved 100000\n"
+                                      << kListed << kData << kRecord0 << true
+                                      << QStringList{"100000: listed 1 times, saved 2 times"};
+    const QByteArray failedSave = kJournal + "start 100001\nsaving 100001\nsave-failed 100001 Registret är upptaget\n";
+    QTest::newRow("failed step after a kill") << failedSave << kListed << kData << kRecord0 << false << QStringList{};
+    QTest::newRow("failed step without a kill")
+        << failedSave << kListed << kData << kRecord0 << true
+        << QStringList{"journal-1.txt line 7: save-failed 100001 Registret är upptaget"};
+}
+
+void TestStressChecker::check()
+{
+    QFETCH(QByteArray, journal);
+    QFETCH(QByteArray, list);
+    QFETCH(QByteArray, dataFile);
+    QFETCH(QByteArray, basket);
+    QFETCH(bool, exact);
+    QFETCH(QStringList, problems);
+
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir("Order"));
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        if (bytes.isNull())
+            return;
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    };
+    write("journal-1.txt", journal);
+    write("Order/Lista.log", list);
+    write("Order/100000.OrderData.log", dataFile);
+    write("Order/100000.OrderBasket.log", basket);
+
+    QCOMPARE(stress::StressChecker(folder.path(), exact).check(), problems);
+}
+
+QTEST_GUILESS_MAIN(TestStressChecker)
+#include "tst_stress_checker.moc"
