@@ -5,6 +5,7 @@
 #include "order_entry/new_order_window.h"
 #include "order_entry/splash_window.h"
 #include "pickers/supplier_picker.h"
+#include "ui/accessible_names.h"
 #include "ui/report_list_view.h"
 #include "ui/window_helpers.h"
 
@@ -35,6 +36,7 @@ void setCaption(QLabel* label, int number)
 void setCaption(QAbstractButton* button, int number)
 {
     button->setText(shown(number));
+    ui::nameAfterCaption(button);
 }
 
 void setCaption(QGroupBox* frame, int number)
@@ -81,6 +83,7 @@ void applyNewOrderTexts(frmZelOrderNew* form)
     setMessage(form->msg2, 221);
     setMessage(form->msg3, 222);
     setMessage(form->msg4, 223);
+    form->nameControls();
 }
 
 void applySupplierPickerTexts(frmLeverantor* form)
@@ -90,6 +93,7 @@ void applySupplierPickerTexts(frmLeverantor* form)
     setHeader(form->ListView1, 2, 302);
     setCaption(form->Command1, 303);
     setCaption(form->Command2, 304);
+    form->nameControls();
 }
 
 void applyAddLineTexts(frmAdd* form)
@@ -104,6 +108,7 @@ void applyAddLineTexts(frmAdd* form)
     setCaption(form->Command2, 407);
     setMessage(form->msg1, 408);
     setMessage(form->msg2, 409);
+    form->nameControls();
 }
 
 // The covered windows that close during a run get their texts again at every creation,

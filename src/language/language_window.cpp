@@ -3,6 +3,7 @@
 #include "data/app_folder.h"
 #include "language/load_language.h"
 #include "order_entry/splash_window.h"
+#include "ui/accessible_names.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
@@ -68,6 +69,7 @@ frmSetLanguage::frmSetLanguage()
     Combo1->setEditable(false);
     ui::place(Combo1, 120, 420, 3495, 315);
     Label1->setBuddy(Combo1);
+    ui::nameAfter(Combo1, Label1);
 
     Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1440, 1020, 1035);
     Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 2580, 1020, 1035);

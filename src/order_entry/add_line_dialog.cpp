@@ -2,6 +2,7 @@
 
 #include "data/order_files.h"
 #include "order_entry/new_order_window.h"
+#include "ui/accessible_names.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
@@ -90,9 +91,20 @@ frmAdd::frmAdd()
     setTabOrder(Combo1, Command1);
     setTabOrder(Command1, Command2);
 
+    nameControls();
+
     connect(Command1, &QPushButton::clicked, this, &frmAdd::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmAdd::Command2_Click);
     ui::centreOnScreen(this);
+}
+
+void frmAdd::nameControls()
+{
+    ui::nameAfter(Text1, Label1);
+    ui::nameAfter(Text2, Label2);
+    ui::nameAfter(Text3, Label3);
+    ui::nameAfter(Text4, Label4);
+    ui::nameAfter(Combo1, Label5);
 }
 
 void frmAdd::Form_Load()

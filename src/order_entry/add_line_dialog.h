@@ -20,6 +20,10 @@ public:
 
     static const QStringList& units();
 
+    // Names the inputs after the captions beside them, as they read now; the language runs it
+    // again once it has changed the captions.
+    void nameControls();
+
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;

@@ -6,6 +6,7 @@
 #include "order_register/order_list_window.h"
 #include "pickers/status_picker.h"
 #include "pickers/supplier_picker.h"
+#include "ui/accessible_names.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
@@ -146,6 +147,14 @@ frmZelOrderNew::frmZelOrderNew()
 
     StatusBar1 = ui::addStatusBar(client);
 
+    // The glyphs and the list have no caption to read; two buttons both showing "Spara" are told apart.
+    ui::speak(Command8, QStringLiteral("Välj status"));
+    ui::speak(Command1, QStringLiteral("Välj leverantör"));
+    ui::speak(Command9, QString(), QStringLiteral("Sparar orderns status"));
+    ui::speak(Command6, QString(), QStringLiteral("Sparar ordern"));
+    ui::speak(ListView1, QStringLiteral("Orderrader"));
+    nameControls();
+
     const QList<QWidget*> tabOrder{Text1,    Text2,    Text3,    Text4,    ListView1, Command2, Command3,
                                    Command4, Command5, Command1, txtLevNr, Command6,  Command9, Command8};
     for (int i = 0; i + 1 < tabOrder.size(); ++i)
@@ -169,6 +178,20 @@ void frmZelOrderNew::Form_Load()
     dbOrderDag->setText(data::formatOrderDate(QDate::currentDate()));
     dbSaljare->setText(kDefaultSeller);
     dbStatus->setText(QStringLiteral("0"));
+}
+
+void frmZelOrderNew::nameControls()
+{
+    ui::nameAfter(Text1, Label1[0]);
+    ui::nameAfter(Text2, Label1[1]);
+    ui::nameAfter(Text3, Label1[2], QStringLiteral("riktnummer"));
+    ui::nameAfter(Text4, Label1[2], QStringLiteral("nummer"));
+    ui::nameAfter(txtLevNr, Label6);
+    ui::describeAfter(dbOrderNr, Label2);
+    ui::describeAfter(dbOrderDag, Label3);
+    ui::describeAfter(dbSaljare, Label4);
+    ui::describeAfter(dbStatus, Label5);
+    ui::describeAfter(dbLevName, Label6, QStringLiteral("namn"));
 }
 
 QStringList frmZelOrderNew::orderDataValues() const

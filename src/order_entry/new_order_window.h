@@ -66,6 +66,10 @@ public:
     QLabel* msg4;
     QStatusBar* StatusBar1;
 
+    // Names the inputs and value labels after the captions beside them, as they read now; the
+    // language runs it again once it has changed the captions.
+    void nameControls();
+
     // The values the order data file holds, in file order.
     QStringList orderDataValues() const;
 

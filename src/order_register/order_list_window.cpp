@@ -3,6 +3,7 @@
 #include "data/order_files.h"
 #include "data/order_void.h"
 #include "data/text_file.h"
+#include "ui/accessible_names.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
@@ -133,6 +134,8 @@ frmOrderLista::frmOrderLista()
     StatusBar1 = ui::addStatusBar(this);
     StatusBar1->setAutoFillBackground(true);
 
+    nameControls();
+
     const QList<QWidget*> tabOrder{List1,    Command1, Command2,  Command3, Command4, Command5,
                                    Command7, Command6, ListView1, Command8, Command9};
     for (int i = 0; i + 1 < tabOrder.size(); ++i)
@@ -145,6 +148,21 @@ frmOrderLista::frmOrderLista()
     connect(Command6, &QPushButton::clicked, this, &frmOrderLista::Command6_Click);
 
     ui::centreOnScreen(this);
+}
+
+void frmOrderLista::nameControls()
+{
+    ui::speak(List1, QStringLiteral("Orderlista"), ui::spokenCaption(Label1->text()));
+    ui::speak(ListView1, QStringLiteral("Orderrader"));
+    ui::speak(Command8, QStringLiteral("Välj status"));
+    ui::speak(Command9, QString(), QStringLiteral("Sparar orderns status"));
+    ui::speak(Command1, QStringLiteral("Visa orderrader"));
+    ui::speak(Command2, QStringLiteral("Dölj orderrader"));
+    for (int i = 0; i < 3; ++i)
+        ui::describeAfter(dbKund[i], lblKundData[i]);
+    for (int i = 0; i < 5; ++i)
+        ui::describeAfter(dbOrder[i], lblOrderData[i]);
+    ui::describeAfter(dbOrder[5], lblOrderData[0], QStringLiteral("namn"));
 }
 
 int frmOrderLista::outerHeightTwips() const

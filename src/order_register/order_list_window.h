@@ -68,6 +68,8 @@ private:
     void Command4_Click();
     void Command6_Click();
 
+    // What a screen reader calls the lists, the glyph buttons and the order's values.
+    void nameControls();
     void onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void setOuterHeight(int twips);
     void clearOrder();

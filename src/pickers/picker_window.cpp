@@ -2,6 +2,7 @@
 
 #include "data/reference_list.h"
 #include "data/text_file.h"
+#include "ui/accessible_names.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
@@ -42,6 +43,8 @@ PickerWindow::PickerWindow(const PickerDesign& design) : m_listPath(design.listP
     Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), kCancelLeft, kButtonTop,
                               kButtonWidth, kButtonHeight);
 
+    nameControls();
+
     if (design.cancelBeforeChoose) {
         setTabOrder(ListView1, Command2);
         setTabOrder(Command2, Command1);
@@ -55,6 +58,12 @@ PickerWindow::PickerWindow(const PickerDesign& design) : m_listPath(design.listP
     connect(Command1, &QPushButton::clicked, this, &PickerWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &PickerWindow::Command2_Click);
     ui::centreOnScreen(this);
+}
+
+void PickerWindow::nameControls()
+{
+    // The list fills the window and has no caption of its own: it reads as the window's title.
+    ui::speak(ListView1, windowTitle());
 }
 
 void PickerWindow::Form_Load()

@@ -34,6 +34,10 @@ public:
     QPushButton* Command1;
     QPushButton* Command2;
 
+    // Names the list after the window's title as it reads now; the language runs it again once it
+    // has changed the title.
+    void nameControls();
+
     // A window whose list could not be read must not be shown; loadError() says why.
     bool loadFailed() const { return m_loadFailed; }
     QString loadError() const { return m_loadError; }

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include "ui/accessible_names.h"
 #include "ui/glyph_button.h"
 #include "ui/twips.h"
 
@@ -24,6 +25,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     button->setObjectName(name);
     // Enter presses the button that has the focus, as on the desktop the clerk is used to.
     button->setAutoDefault(true);
+    nameAfterCaption(button);
     place(button, left, top, width, height);
     return button;
 }

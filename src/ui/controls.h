@@ -13,10 +13,11 @@ class GlyphButton;
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                   int height = 255);
 
-// A command button; Enter presses it while it has the focus.
+// A command button; Enter presses it while it has the focus. It is called what its caption says.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                         int height = 375);
 
+// A glyph says nothing to a screen reader: the window names the button for what it does.
 GlyphButton* makeGlyphButton(QWidget* parent, const QString& name, const QString& letter, int left, int top, int width,
                              int height, qreal pointSize = 9.75);
 
