@@ -2,6 +2,7 @@
 #include "order_entry/add_line_dialog.h"
 #include "order_entry/new_order_window.h"
 #include "order_entry/splash_window.h"
+#include "pickers/status_picker.h"
 #include "test_support.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
@@ -92,9 +93,13 @@ private Q_SLOTS:
     void addLineFailure_data();
     void addLineFailure();
     void cancelAddKeepsLines();
-    void removeAsksAndChangesNothing_data();
-    void removeAsksAndChangesNothing();
+    void removeAsks_data();
+    void removeAsks();
     void buttonsWithoutAction();
+    void newOrder_data();
+    void newOrder();
+    void changeLine();
+    void statusAndTotal();
 
 private:
     std::unique_ptr<testsupport::AppFolder> m_folder;
@@ -597,19 +602,23 @@ void TestOrderEntry::cancelAddKeepsLines()
     QCOMPARE(find<QComboBox>(dialog, "Combo1")->count(), 7);
 }
 
-void TestOrderEntry::removeAsksAndChangesNothing_data()
+void TestOrderEntry::removeAsks_data()
 {
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("answer");
-    QTest::newRow("Ja") << 2 << int(ui::vbYes);
-    QTest::newRow("Nej") << 2 << int(ui::vbNo);
-    QTest::newRow("no line to remove") << 0 << int(ui::vbYes);
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray two = "\"0\",\"\",\"\",\"\",\"ST\"\r\n\"1\",\"\",\"\",\"\",\"ST\"\r\n";
+    QTest::newRow("Ja removes the selected line")
+        << 2 << int(ui::vbYes) << QByteArray("\"0\",\"\",\"\",\"\",\"ST\"\r\n");
+    QTest::newRow("Nej") << 2 << int(ui::vbNo) << two;
+    QTest::newRow("no line to remove") << 0 << int(ui::vbYes) << QByteArray();
 }
 
-void TestOrderEntry::removeAsksAndChangesNothing()
+void TestOrderEntry::removeAsks()
 {
     QFETCH(int, lines);
     QFETCH(int, answer);
+    QFETCH(QByteArray, after);
 
     frmZelOrderNew* window = openOrderWindow();
     const QString basket = "Order/" + text(window, "dbOrderNr") + ".OrderBasket.log";
@@ -623,7 +632,6 @@ void TestOrderEntry::removeAsksAndChangesNothing()
     }
     auto* list = find<ui::ReportListView>(window, "ListView1");
     list->selectRow(lines - 1);
-    const QByteArray before = m_folder->read(basket);
     find<QLabel>(window, "msg1")->setText(QStringLiteral("Ta bort raden?"));
     find<QLabel>(window, "msg2")->setText(QStringLiteral("Ta bort"));
     const int asked = int(ui::MessageBoxScript::shown().size());
@@ -636,8 +644,8 @@ void TestOrderEntry::removeAsksAndChangesNothing()
     QCOMPARE(shown.constLast().prompt, QStringLiteral("Ta bort raden?"));
     QCOMPARE(shown.constLast().title, QStringLiteral("Ta bort"));
     QCOMPARE(shown.constLast().style, ui::vbYesNo + ui::vbQuestion);
-    QCOMPARE(list->rowCount(), lines);
-    QCOMPARE(m_folder->read(basket), before);
+    QCOMPARE(list->rowCount(), answer == ui::vbYes && lines > 0 ? lines - 1 : lines);
+    QCOMPARE(m_folder->read(basket), after);
 }
 
 void TestOrderEntry::buttonsWithoutAction()
@@ -652,6 +660,124 @@ void TestOrderEntry::buttonsWithoutAction()
     QVERIFY(!find(window, "Command5")->isEnabled());
     QVERIFY(QDir(m_folder->file("Order")).isEmpty());
     QCOMPARE(ui::loadedForms(), QList<ui::Form*>{window});
+}
+
+void TestOrderEntry::newOrder_data()
+{
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("answer"); // 0: no question expected
+    QTest::newRow("untouched: no question") << false << "" << 0 << 0;
+    QTest::newRow("saved and unchanged: no question") << true << "" << 1 << 0;
+    QTest::newRow("typed after save, Nej keeps it") << true << "Ny kund" << 0 << int(ui::vbNo);
+    QTest::newRow("lines never saved, Ja leaves them") << false << "" << 2 << int(ui::vbYes);
+}
+
+void TestOrderEntry::newOrder()
+{
+    QFETCH(bool, saved);
+    QFETCH(QString, typed);
+    QFETCH(int, lines);
+    QFETCH(int, answer);
+    m_folder->write("Order/Lista.log", "");
+    frmZelOrderNew* window = openOrderWindow();
+    frmAdd* dialog = lines > 0 ? openAddDialog(window) : nullptr;
+    for (int i = 0; i < lines; ++i) {
+        testsupport::typeText(find(dialog, "Text1"), "A" + QString::number(i));
+        ui::MessageBoxScript::answerNext(i + 1 < lines ? ui::vbYes : ui::vbNo);
+        click(dialog, "Command1");
+    }
+    if (saved) {
+        ui::MessageBoxScript::answerNext(ui::vbOK);
+        click(window, "Command6");
+    }
+    testsupport::typeText(find(window, "Text2"), typed);
+    const QString number = text(window, "dbOrderNr");
+    if (answer)
+        ui::MessageBoxScript::answerNext(answer);
+    const int boxes = int(ui::MessageBoxScript::shown().size());
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+
+    QCOMPARE(int(ui::MessageBoxScript::shown().size()), boxes + (answer ? 1 : 0));
+    const bool kept = answer == ui::vbNo;
+    if (answer)
+        QCOMPARE(ui::MessageBoxScript::shown().constLast().style, 36);
+    QCOMPARE(text(window, "dbOrderNr") == number, kept);
+    QCOMPARE(text(window, "Text2"), kept ? typed : QString());
+    QCOMPARE(text(window, "dbStatus"), kept ? QString("1, Created not printed") : QString("0"));
+    QCOMPARE(find<ui::ReportListView>(window, "ListView1")->rowCount(), kept ? lines : 0);
+    QCOMPARE(find<QAbstractButton>(window, "Command5")->isEnabled(), saved);
+    QCOMPARE(m_folder->read("Order/Lista.log"), saved ? (number + "\r\n").toLatin1() : QByteArray());
+}
+
+void TestOrderEntry::changeLine()
+{
+    frmZelOrderNew* window = openOrderWindow();
+    const QString basket = "Order/" + text(window, "dbOrderNr") + ".OrderBasket.log";
+    frmAdd* dialog = openAddDialog(window);
+    for (int i = 0; i < 2; ++i) { // two equal lines: the second one changes
+        testsupport::typeText(find(dialog, "Text1"), "A1");
+        ui::MessageBoxScript::answerNext(i == 0 ? ui::vbYes : ui::vbNo);
+        click(dialog, "Command1");
+    }
+    auto* list = find<ui::ReportListView>(window, "ListView1");
+    list->selectRow(1);
+    const QPoint second = list->visualRect(list->model()->index(1, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+    dialog = frmAdd::existing();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QString("Ändra orderrad"));
+    QCOMPARE(text(dialog, "Text1"), QString("A1"));
+    testsupport::typeText(find(dialog, "Text3"), "2,50");
+    const int boxes = int(ui::MessageBoxScript::shown().size());
+    click(dialog, "Command1");
+
+    QCOMPARE(int(ui::MessageBoxScript::shown().size()), boxes); // no add-line question
+    QVERIFY(!frmAdd::existing());
+    QCOMPARE(list->subItem(1, 2), QString("2,50"));
+    QCOMPARE(m_folder->read(basket),
+             QByteArray("\"A1\",\"\",\"\",\"\",\"ST\"\r\n\"A1\",\"\",\"2,50\",\"\",\"ST\"\r\n"));
+}
+
+void TestOrderEntry::statusAndTotal()
+{
+    m_folder->write("System/Orderstatus.log", "0,Ny\r\n3,Skickad\r\n");
+    frmZelOrderNew* window = openOrderWindow();
+    const QString number = text(window, "dbOrderNr");
+    frmAdd* dialog = openAddDialog(window);
+    for (const char* price : {"2,50", "1 200", "ca 5"}) {
+        testsupport::typeText(find(dialog, "Text3"), price);
+        testsupport::typeText(find(dialog, "Text4"), "2");
+        ui::MessageBoxScript::answerNext(ui::vbYes);
+        click(dialog, "Command1");
+    }
+    click(dialog, "Command2");
+    QCOMPARE(find<QLabel>(window, "Panel1")->text(),
+             QString("Summa: 2 405,00 (1 rad utan pris eller antal är inte medräknad)"));
+
+    // A status picked before the first save is not saved by the small "Spara".
+    click(window, "Command8");
+    frmOrderStatus* picker = frmOrderStatus::existing();
+    picker->ListView1->selectRow(1);
+    ui::MessageBoxScript::answerNext(ui::vbYes);
+    click(picker, "Command1");
+    click(window, "Command9");
+    QVERIFY(!m_folder->exists("Order/" + number + ".OrderData.log"));
+
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+    click(window, "Command8");
+    picker = frmOrderStatus::existing();
+    picker->ListView1->selectRow(1);
+    ui::MessageBoxScript::answerNext(ui::vbYes);
+    click(picker, "Command1");
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command9");
+    QCOMPARE(m_folder->read("Order/" + number + ".OrderData.log").split('\n').at(7), QByteArray("3, Skickad\r"));
 }
 
 QTEST_MAIN(TestOrderEntry)

@@ -2,6 +2,7 @@
 #include "data/record_io.h"
 #include "order_entry/new_order_window.h"
 #include "order_register/order_list_window.h"
+#include "pickers/status_picker.h"
 #include "test_support.h"
 #include "ui/glyph_button.h"
 #include "ui/message_box.h"
@@ -11,8 +12,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListView>
+#include <QPrintPreviewDialog>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextDocument>
 
 namespace {
 using ui::MessageBoxScript;
@@ -104,6 +107,9 @@ private Q_SLOTS:
     void voids_data();
     void voids();
     void hugeValuesStayResponsive();
+    void reopensOrder();
+    void printsOrder();
+    void savesStatus();
 };
 
 void TestOrderListWindow::loadsList_data()
@@ -308,7 +314,8 @@ void TestOrderListWindow::inertButtonsChangeNothing()
     frmOrderLista* w = openWindow();
     clickEntry(w, 0);
     const QStringList before = shown(w);
-    for (const char* name : {"Command3", "Command5", "Command7", "Command8", "Command9"}) {
+    // "Leverera" has no behaviour; the status "Spara" has nothing to save before a status is picked.
+    for (const char* name : {"Command5", "Command9"}) {
         auto* button = control<QPushButton>(w, name);
         QVERIFY(button->isVisible() && button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
@@ -478,6 +485,72 @@ void TestOrderListWindow::hugeValuesStayResponsive()
     QVERIFY(MessageBoxScript::shown().first().prompt.size() < 200);
     // Reading 100 MB takes seconds here; laying it out in the controls took minutes.
     QVERIFY2(clock.elapsed() < 30000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestOrderListWindow::reopensOrder()
+{
+    testsupport::AppFolder folder;
+    saveOrder("100001", 2);
+    folder.write("Order/Lista.log", "100001\r\n");
+    frmOrderLista* w = openWindow();
+    clickEntry(w, 0);
+    QTest::mouseClick(w->Command3, Qt::LeftButton);
+
+    frmZelOrderNew* main = frmZelOrderNew::existing();
+    QVERIFY(main && main->isVisible());
+    QCOMPARE(main->dbOrderNr->text(), QString("100001"));
+    QCOMPARE(main->Text2->text(), QString("Åsa 100001"));
+    QCOMPARE(main->dbLevName->text(), QString("Lev 100001"));
+    QCOMPARE(main->ListView1->rowCount(), 2);
+    QVERIFY(!main->hasUnsavedChanges());
+    main->Text2->setText("Åsa Berg");
+    MessageBoxScript::answerNext(ui::vbOK);
+    QTest::mouseClick(main->Command6, Qt::LeftButton);
+    QCOMPARE(folder.read("Order/Lista.log"), QByteArray("100001\r\n"));
+    QCOMPARE(folder.read("Order/100001.OrderData.log").split('\n').at(1), QByteArray("\xc5sa Berg\r"));
+}
+
+void TestOrderListWindow::printsOrder()
+{
+    testsupport::AppFolder folder;
+    saveOrder("100001", 2); // two lines of 12,50 × 3
+    folder.write("Order/Lista.log", "100001\r\n");
+    frmOrderLista* w = openWindow();
+    clickEntry(w, 0);
+    QCOMPARE(w->StatusBar1->findChild<QLabel*>("Panel1")->text(), QString("Summa: 75,00"));
+    QTest::mouseClick(w->Command7, Qt::LeftButton);
+    auto* preview = w->findChild<QPrintPreviewDialog*>("printPreview");
+    QVERIFY(preview && preview->isVisible());
+    const QString document = preview->findChild<QTextDocument*>()->toPlainText();
+    for (const char* part :
+         {"Inköpsorder", "100001", "Åsa 100001", "08-123456", "Lev 100001", "100001-1", "37,50", "75,00"})
+        QVERIFY2(document.contains(QString::fromUtf8(part)), part);
+    preview->close();
+}
+
+void TestOrderListWindow::savesStatus()
+{
+    testsupport::AppFolder folder;
+    folder.write("System/Orderstatus.log", "0,Ny\r\n3,Skickad\r\n");
+    saveOrder("100001", 0);
+    folder.write("Order/Lista.log", "100001\r\n");
+    const QByteArray before = folder.read("Order/100001.OrderData.log");
+    frmOrderLista* w = openWindow();
+    clickEntry(w, 0);
+    QTest::mouseClick(w->Command8, Qt::LeftButton);
+    frmOrderStatus* picker = frmOrderStatus::existing();
+    QVERIFY(picker && picker->isVisible());
+    picker->ListView1->selectRow(1);
+    MessageBoxScript::answerNext(ui::vbYes);
+    QTest::mouseClick(picker->Command1, Qt::LeftButton);
+    QCOMPARE(folder.read("Order/100001.OrderData.log"), before);
+    QTest::mouseClick(w->Command9, Qt::LeftButton);
+
+    QByteArray after = before;
+    after.replace("1, Created not printed", "3, Skickad");
+    QCOMPARE(folder.read("Order/100001.OrderData.log"), after);
+    QCOMPARE(w->dbOrder[4]->text(), QString("3, Skickad"));
+    QVERIFY(!frmZelOrderNew::existing()); // the choice went to the window that asked for it
 }
 
 QTEST_MAIN(TestOrderListWindow)

@@ -10,6 +10,7 @@
 #include "ui/window_helpers.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -56,6 +57,13 @@ void setMessage(QLabel* label, int number)
     label->setText(LangText(number));
 }
 
+// Texts that came after the first language files: a file without them keeps the window's own words.
+void setMessageIfAny(QLabel* label, int number)
+{
+    if (!LangText(number).isEmpty())
+        setMessage(label, number);
+}
+
 void applySplashTexts(frmSplash* form)
 {
     setTitle(form, 100);
@@ -83,6 +91,12 @@ void applyNewOrderTexts(frmZelOrderNew* form)
     setMessage(form->msg2, 221);
     setMessage(form->msg3, 222);
     setMessage(form->msg4, 223);
+    if (!LangText(224).isEmpty())
+        form->mnuNy->setText(shown(224));
+    setMessageIfAny(form->msg5, 225);
+    setMessageIfAny(form->msg6, 226);
+    setMessageIfAny(form->msg7, 227);
+    setMessageIfAny(form->msg8, 228);
     form->nameControls();
 }
 
@@ -108,6 +122,7 @@ void applyAddLineTexts(frmAdd* form)
     setCaption(form->Command2, 407);
     setMessage(form->msg1, 408);
     setMessage(form->msg2, 409);
+    setMessageIfAny(form->msg3, 410);
     form->nameControls();
 }
 

@@ -80,6 +80,9 @@ frmAdd::frmAdd()
     msg2 = new QLabel(this);
     msg2->setObjectName(QStringLiteral("msg2"));
     msg2->setVisible(false);
+    msg3 = new QLabel(QStringLiteral("Ändra orderrad"), this);
+    msg3->setObjectName(QStringLiteral("msg3"));
+    msg3->setVisible(false);
 
     Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 2880, 2160, 1035);
     Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 4020, 2160, 1035);
@@ -113,8 +116,55 @@ void frmAdd::Form_Load()
     Combo1->setCurrentIndex(0);
 }
 
+void frmAdd::changeLine(int row, const data::OrderLine& line)
+{
+    if (!changing())
+        m_addingTitle = windowTitle();
+    m_changingRow = row;
+    m_original = line;
+    Text1->setText(line.articleNumber);
+    Text2->setText(line.description);
+    Text3->setText(line.unitPrice);
+    Text4->setText(line.quantity);
+    // A unit typed into the file by hand is kept rather than silently replaced.
+    if (Combo1->findText(line.unit) < 0)
+        Combo1->addItem(line.unit);
+    Combo1->setCurrentIndex(Combo1->findText(line.unit));
+    setWindowTitle(msg3->text());
+    showForm();
+    Text1->setFocus();
+}
+
+void frmAdd::startAdding()
+{
+    if (!changing())
+        return;
+    m_changingRow = -1;
+    setWindowTitle(m_addingTitle);
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4})
+        box->clear();
+    Combo1->setCurrentIndex(0);
+}
+
+void frmAdd::changeChosenLine(const data::OrderLine& line)
+{
+    frmZelOrderNew* order = frmZelOrderNew::instance();
+    QString error;
+    if (!data::replaceOrderLine(order->dbOrderNr->text(), m_changingRow, m_original, line, &error)) {
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    order->ListView1->setRow(m_changingRow, line.articleNumber,
+                             {line.description, line.unitPrice, line.quantity, line.unit});
+    unload();
+}
+
 void frmAdd::Command1_Click()
 {
+    if (changing()) {
+        changeChosenLine({Text1->text(), Text2->text(), Text3->text(), Text4->text(), Combo1->currentText()});
+        return;
+    }
     const int answer = ui::MsgBox(msg1->text(), ui::vbYesNo + ui::vbQuestion, msg2->text());
 
     const data::OrderLine line{Text1->text(), Text2->text(), Text3->text(), Text4->text(), Combo1->currentText()};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/order_line.h"
 #include "ui/form.h"
 
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 
 // Enters one article line: "OK" appends it to the order's basket file and to the new-order window's list.
+// Opened to change a line instead, "OK" replaces that line in both and closes the dialog.
 class frmAdd : public ui::Form
 {
     Q_OBJECT
@@ -19,6 +21,13 @@ public:
     frmAdd();
 
     static const QStringList& units();
+
+    // Fills the dialog with the line at `row` of the new-order window's list, under a title of its
+    // own, and shows it; "OK" then replaces that line.
+    void changeLine(int row, const data::OrderLine& line);
+    // Back to entering new lines, as the dialog starts.
+    void startAdding();
+    bool changing() const { return m_changingRow >= 0; }
 
     // Names the inputs after the captions beside them, as they read now; the language runs it
     // again once it has changed the captions.
@@ -36,6 +45,7 @@ public:
     QComboBox* Combo1;
     QLabel* msg1;
     QLabel* msg2;
+    QLabel* msg3; // the title while a line is changed
     QPushButton* Command1;
     QPushButton* Command2;
 
@@ -45,4 +55,9 @@ protected:
 private:
     void Command1_Click();
     void Command2_Click();
+    void changeChosenLine(const data::OrderLine& line);
+
+    int m_changingRow = -1;
+    data::OrderLine m_original;
+    QString m_addingTitle;
 };

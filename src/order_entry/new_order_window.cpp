@@ -2,6 +2,7 @@
 
 #include "data/order_files.h"
 #include "data/order_number.h"
+#include "data/order_total.h"
 #include "order_entry/add_line_dialog.h"
 #include "order_register/order_list_window.h"
 #include "pickers/status_picker.h"
@@ -68,6 +69,11 @@ frmZelOrderNew::frmZelOrderNew()
     menuBar->setObjectName(QStringLiteral("menuBar"));
     QMenu* arkiv = menuBar->addMenu(QStringLiteral("&Arkiv"));
     arkiv->setObjectName(QStringLiteral("mnuArkiv"));
+    mnuNy = arkiv->addAction(QStringLiteral("Ny order"));
+    mnuNy->setObjectName(QStringLiteral("mnuNy"));
+    mnuNy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuNy->setShortcutContext(Qt::WindowShortcut);
+    addAction(mnuNy);
     mnuOppna = arkiv->addAction(QStringLiteral("Öppna"));
     mnuOppna->setObjectName(QStringLiteral("mnuOppna"));
     mnuOppna->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -126,7 +132,14 @@ frmZelOrderNew::frmZelOrderNew()
     msg2 = ui::makeLabel(client, QStringLiteral("msg2"), QString(), 240, 2820, 1000);
     msg3 = ui::makeLabel(client, QStringLiteral("msg3"), QString(), 240, 3120, 1000);
     msg4 = ui::makeLabel(client, QStringLiteral("msg4"), QString(), 240, 3420, 1000);
-    for (QLabel* label : {msg1, msg2, msg3, msg4})
+    // These four have words of their own for a run without a language file.
+    msg5 = ui::makeLabel(client, QStringLiteral("msg5"),
+                         QStringLiteral("Ordern har ändringar som inte är sparade.\rVill du lämna den ändå ?"), 240,
+                         3720, 1000);
+    msg6 = ui::makeLabel(client, QStringLiteral("msg6"), QStringLiteral("Lämna ordern"), 240, 4020, 1000);
+    msg7 = ui::makeLabel(client, QStringLiteral("msg7"), QStringLiteral("Orderns status är sparad."), 1300, 2520, 1000);
+    msg8 = ui::makeLabel(client, QStringLiteral("msg8"), QStringLiteral("Spara status"), 1300, 2820, 1000);
+    for (QLabel* label : {msg1, msg2, msg3, msg4, msg5, msg6, msg7, msg8})
         label->setVisible(false);
 
     ListView1 = new ui::ReportListView(client);
@@ -162,11 +175,21 @@ frmZelOrderNew::frmZelOrderNew()
 
     connect(Command1, &QPushButton::clicked, this, &frmZelOrderNew::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmZelOrderNew::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmZelOrderNew::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmZelOrderNew::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &frmZelOrderNew::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &frmZelOrderNew::Command6_Click);
     connect(Command8, &QPushButton::clicked, this, &frmZelOrderNew::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &frmZelOrderNew::Command9_Click);
+    connect(mnuNy, &QAction::triggered, this, &frmZelOrderNew::mnuNy_Click);
     connect(mnuOppna, &QAction::triggered, this, &frmZelOrderNew::mnuOppna_Click);
+    connect(ListView1, &QAbstractItemView::doubleClicked, this, &frmZelOrderNew::Command3_Click);
+    // The total follows the line list, whoever changes it.
+    QAbstractItemModel* lines = ListView1->model();
+    connect(lines, &QAbstractItemModel::rowsInserted, this, &frmZelOrderNew::updateTotal);
+    connect(lines, &QAbstractItemModel::rowsRemoved, this, &frmZelOrderNew::updateTotal);
+    connect(lines, &QAbstractItemModel::dataChanged, this, &frmZelOrderNew::updateTotal);
+    connect(lines, &QAbstractItemModel::modelReset, this, &frmZelOrderNew::updateTotal);
 
     adjustSize();
     ui::centreOnScreen(this);
@@ -178,6 +201,8 @@ void frmZelOrderNew::Form_Load()
     dbOrderDag->setText(data::formatOrderDate(QDate::currentDate()));
     dbSaljare->setText(kDefaultSeller);
     dbStatus->setText(QStringLiteral("0"));
+    takeBaseline();
+    updateTotal();
 }
 
 void frmZelOrderNew::nameControls()
@@ -214,13 +239,31 @@ void frmZelOrderNew::Command1_Click()
 
 void frmZelOrderNew::Command2_Click()
 {
-    frmAdd::instance()->showForm();
+    frmAdd* add = frmAdd::instance();
+    add->startAdding();
+    add->showForm();
+}
+
+void frmZelOrderNew::Command3_Click()
+{
+    const int row = ListView1->selectedRow();
+    if (row < 0)
+        return;
+    frmAdd::instance()->changeLine(row, shownLines().at(row));
 }
 
 void frmZelOrderNew::Command4_Click()
 {
-    // Removing a line is not part of this release; the question is asked and neither answer acts.
-    ui::MsgBox(msg1->text(), ui::vbYesNo + ui::vbQuestion, msg2->text());
+    const int answer = ui::MsgBox(msg1->text(), ui::vbYesNo + ui::vbQuestion, msg2->text());
+    const int row = ListView1->selectedRow();
+    if (answer != ui::vbYes || row < 0)
+        return;
+    QString error;
+    if (!data::removeOrderLine(dbOrderNr->text(), row, shownLines().at(row), &error)) {
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    ListView1->removeRow(row);
 }
 
 void frmZelOrderNew::Command5_Click()
@@ -235,17 +278,143 @@ void frmZelOrderNew::Command6_Click()
     dbStatus->setText(kSavedStatus);
     const QString number = dbOrderNr->text();
     QString error;
-    if (!data::writeOrderData(number, orderDataValues(), &error) || !data::appendToOrderList(number, &error)) {
+    // A reopened order is in the order list already.
+    if (!data::writeOrderData(number, orderDataValues(), &error) ||
+        (!m_reopened && !data::appendToOrderList(number, &error))) {
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
         return;
     }
+    m_saved = true;
+    m_statusPickedSinceSave = false;
+    takeBaseline();
     ui::MsgBox(msg3->text(), ui::vbOKOnly + ui::vbInformation, msg4->text());
     Command5->setEnabled(true);
 }
 
 void frmZelOrderNew::Command8_Click()
 {
-    frmOrderStatus::open();
+    frmOrderStatus::open(this);
+}
+
+void frmZelOrderNew::Command9_Click()
+{
+    // Only a status picked after the order was saved is saved into it here.
+    if (!m_saved || !m_statusPickedSinceSave)
+        return;
+    QString error;
+    if (!data::writeOrderStatus(dbOrderNr->text(), dbStatus->text() + QStringLiteral(", ") + dbStatusText->text(),
+                                &error)) {
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    m_statusPickedSinceSave = false;
+    takeBaseline();
+    ui::MsgBox(msg7->text(), ui::vbOKOnly + ui::vbInformation, msg8->text());
+}
+
+void frmZelOrderNew::receiveStatus(const QString& id, const QString& description)
+{
+    dbStatus->setText(id);
+    dbStatusText->setText(description);
+    m_statusPickedSinceSave = m_saved;
+}
+
+void frmZelOrderNew::mnuNy_Click()
+{
+    startNewOrder();
+}
+
+QStringList frmZelOrderNew::editedValues() const
+{
+    return {Text1->text(),    Text2->text(),     Text3->text(),    Text4->text(),
+            txtLevNr->text(), dbLevName->text(), dbStatus->text(), dbStatusText->text()};
+}
+
+void frmZelOrderNew::takeBaseline()
+{
+    m_baseline = editedValues();
+}
+
+bool frmZelOrderNew::hasUnsavedChanges() const
+{
+    return editedValues() != m_baseline || (!m_saved && ListView1->rowCount() > 0);
+}
+
+bool frmZelOrderNew::mayLeaveOrder()
+{
+    return !hasUnsavedChanges() || ui::MsgBox(msg5->text(), ui::vbYesNo + ui::vbQuestion, msg6->text()) == ui::vbYes;
+}
+
+bool frmZelOrderNew::startNewOrder()
+{
+    if (!mayLeaveOrder())
+        return false;
+    // A line dialog still open belongs to the order being left.
+    if (frmAdd* add = frmAdd::existing())
+        add->unload();
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4, txtLevNr})
+        box->clear();
+    dbLevName->clear();
+    dbStatusText->clear();
+    ListView1->clearRows();
+    m_saved = false;
+    m_reopened = false;
+    m_statusPickedSinceSave = false;
+    const QString left = dbOrderNr->text();
+    Form_Load();
+    // The order left may have taken no file yet; the new one still gets a number of its own.
+    for (QDateTime moment = QDateTime::currentDateTime(); dbOrderNr->text() == left;) {
+        moment = moment.addSecs(1);
+        dbOrderNr->setText(data::freeOrderNumber(moment));
+    }
+    return true;
+}
+
+bool frmZelOrderNew::openSavedOrder(const QStringList& values, const QVector<data::OrderLine>& lines)
+{
+    if (!mayLeaveOrder())
+        return false;
+    if (frmAdd* add = frmAdd::existing())
+        add->unload();
+    QLineEdit* const boxes[] = {Text1, Text2, Text3, Text4};
+    for (int i = 0; i < 4; ++i)
+        boxes[i]->setText(values.value(i));
+    dbOrderNr->setText(values.value(4));
+    dbOrderDag->setText(values.value(5));
+    dbSaljare->setText(values.value(6));
+    dbStatus->setText(values.value(7));
+    dbStatusText->clear();
+    txtLevNr->setText(values.value(8));
+    dbLevName->setText(ui::shownValue(values.value(9)));
+    QVector<QStringList> rows;
+    rows.reserve(lines.size());
+    for (const data::OrderLine& line : lines)
+        rows.append(line.fields());
+    ListView1->clearRows();
+    ListView1->addRows(rows);
+    m_saved = true;
+    m_reopened = true;
+    m_statusPickedSinceSave = false;
+    takeBaseline();
+    showForm();
+    raise();
+    activateWindow();
+    return true;
+}
+
+QVector<data::OrderLine> frmZelOrderNew::shownLines() const
+{
+    QVector<data::OrderLine> lines;
+    lines.reserve(ListView1->rowCount());
+    for (int row = 0; row < ListView1->rowCount(); ++row)
+        lines.append({ListView1->itemText(row), ListView1->subItem(row, 1), ListView1->subItem(row, 2),
+                      ListView1->subItem(row, 3), ListView1->subItem(row, 4)});
+    return lines;
+}
+
+void frmZelOrderNew::updateTotal()
+{
+    ui::setStatusText(StatusBar1, data::totalText(data::orderTotal(shownLines())));
 }
 
 void frmZelOrderNew::mnuOppna_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/order_line.h"
+#include "pickers/status_receiver.h"
 #include "ui/form.h"
 
 #include <QLabel>
@@ -16,8 +18,9 @@ class GlyphButton;
 class ReportListView;
 } // namespace ui
 
-// The main window: one new order per run, its number and date taken from the clock on load.
-class frmZelOrderNew : public ui::Form
+// The main window: the order being entered, its number and date taken from the clock. "Ny order"
+// starts another one in the same run; a saved order can be opened here again from the order list.
+class frmZelOrderNew : public ui::Form, public StatusReceiver
 {
     Q_OBJECT
 
@@ -31,6 +34,7 @@ public:
     static inline const QString kSavedStatus = QStringLiteral("1, Created not printed");
 
     QMenuBar* menuBar;
+    QAction* mnuNy;
     QAction* mnuOppna;
     QGroupBox* Frame1;
     QLabel* Label1[3];
@@ -64,6 +68,12 @@ public:
     QLabel* msg2;
     QLabel* msg3;
     QLabel* msg4;
+    // Prompt and title of the question before an order with unsaved changes is left (msg5, msg6),
+    // and of the notice after its status is saved (msg7, msg8).
+    QLabel* msg5;
+    QLabel* msg6;
+    QLabel* msg7;
+    QLabel* msg8;
     QStatusBar* StatusBar1;
 
     // Names the inputs and value labels after the captions beside them, as they read now; the
@@ -73,6 +83,23 @@ public:
     // The values the order data file holds, in file order.
     QStringList orderDataValues() const;
 
+    // The order's lines as the line list shows them.
+    QVector<data::OrderLine> shownLines() const;
+
+    // Whether leaving the order now would lose something: text typed or a supplier or status picked
+    // since its last save, or, for an order never saved, any line.
+    bool hasUnsavedChanges() const;
+
+    // Starts a fresh order: a new number, today's date, empty fields, status "0", no lines. Asks
+    // first when the current order has unsaved changes; false when the clerk keeps it.
+    bool startNewOrder();
+
+    // Shows a saved order (the ten values of its data file and its lines) for changing, asking first
+    // as startNewOrder() does. Saving it again replaces its data file and adds no list entry.
+    bool openSavedOrder(const QStringList& values, const QVector<data::OrderLine>& lines);
+
+    void receiveStatus(const QString& id, const QString& description) override;
+
 protected:
     void Form_Load() override;
     void closeEvent(QCloseEvent* event) override;
@@ -80,9 +107,22 @@ protected:
 private:
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
     void Command8_Click();
+    void Command9_Click();
+    void mnuNy_Click();
     void mnuOppna_Click();
+
+    bool mayLeaveOrder();
+    QStringList editedValues() const;
+    void takeBaseline();
+    void updateTotal();
+
+    QStringList m_baseline;  // editedValues() as last saved or loaded
+    bool m_saved = false;    // this order has been saved (or was opened saved)
+    bool m_reopened = false; // opened from the order list: already listed there
+    bool m_statusPickedSinceSave = false;
 };

@@ -1,8 +1,12 @@
 #include "order_register/order_list_window.h"
 
 #include "data/order_files.h"
+#include "data/order_total.h"
 #include "data/order_void.h"
 #include "data/text_file.h"
+#include "order_entry/new_order_window.h"
+#include "order_register/order_document.h"
+#include "pickers/status_picker.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
@@ -17,8 +21,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QListView>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QStringListModel>
+#include <QTextDocument>
 
 namespace {
 constexpr int kClientWidth = 8775;
@@ -144,8 +151,12 @@ frmOrderLista::frmOrderLista()
     connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmOrderLista::onSelectionChanged);
     connect(Command1, &QPushButton::clicked, this, &frmOrderLista::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmOrderLista::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmOrderLista::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmOrderLista::Command4_Click);
     connect(Command6, &QPushButton::clicked, this, &frmOrderLista::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &frmOrderLista::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &frmOrderLista::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &frmOrderLista::Command9_Click);
 
     ui::centreOnScreen(this);
 }
@@ -228,6 +239,8 @@ void frmOrderLista::List1_Click()
     if (row < 0)
         return;
     const QString number = m_entries->index(row).data(Qt::EditRole).toString();
+    m_shownNumber.clear();
+    m_pendingStatus.clear();
 
     if (!data::namesOrderFiles(number)) {
         clearOrder();
@@ -270,6 +283,8 @@ void frmOrderLista::List1_Click()
     for (const data::OrderLine& line : lines)
         rows.append(line.fields());
     ListView1->addRows(rows);
+    m_shownNumber = number;
+    ui::setStatusText(StatusBar1, data::totalText(data::orderTotal(lines)));
     if (!basketRead)
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
 }
@@ -340,6 +355,88 @@ void frmOrderLista::Command6_Click()
     unload();
 }
 
+bool frmOrderLista::readSelectedOrder(QString* number, QStringList* values, QVector<data::OrderLine>* lines)
+{
+    const int row = selectedEntry();
+    if (row < 0)
+        return false;
+    *number = m_entries->index(row).data(Qt::EditRole).toString();
+    QString error;
+    if (!data::namesOrderFiles(*number) || !data::readOrderData(*number, values, &error)) {
+        ui::MsgBox(QStringLiteral("Ordern %1 kan inte öppnas.\r\n\r\n%2")
+                       .arg(data::quotedForMessage(*number),
+                            error.isEmpty() ? QStringLiteral("Raden i orderlistan är inget ordernummer.") : error),
+                   ui::vbOKOnly + ui::vbCritical);
+        return false;
+    }
+    // Damaged lines are told about; the whole ones still make the order.
+    if (!data::readOrderBasket(*number, lines, &error))
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+    return true;
+}
+
+void frmOrderLista::Command3_Click()
+{
+    QString number;
+    QStringList values;
+    QVector<data::OrderLine> lines;
+    if (readSelectedOrder(&number, &values, &lines))
+        frmZelOrderNew::instance()->openSavedOrder(values, lines);
+}
+
+void frmOrderLista::Command7_Click()
+{
+    QString number;
+    QStringList values;
+    QVector<data::OrderLine> lines;
+    if (!readSelectedOrder(&number, &values, &lines))
+        return;
+    auto* printer = new QPrinter(QPrinter::HighResolution);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
+    printer->setDocName(QStringLiteral("Inköpsorder %1").arg(number));
+    auto* preview = new QPrintPreviewDialog(printer, this);
+    preview->setObjectName(QStringLiteral("printPreview"));
+    preview->setWindowTitle(QStringLiteral("Inköpsorder %1").arg(data::quotedForMessage(number)));
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    auto* document = new QTextDocument(preview);
+    document->setHtml(orderDocumentHtml(values, lines));
+    connect(preview, &QPrintPreviewDialog::paintRequested, document,
+            [document](QPrinter* target) { document->print(target); });
+    connect(preview, &QObject::destroyed, preview, [printer] { delete printer; });
+    preview->resize(900, 1000);
+    preview->open();
+}
+
+void frmOrderLista::Command8_Click()
+{
+    if (!m_shownNumber.isEmpty())
+        frmOrderStatus::open(this);
+}
+
+void frmOrderLista::receiveStatus(const QString& id, const QString& description)
+{
+    if (m_shownNumber.isEmpty())
+        return;
+    m_pendingStatus = id + QStringLiteral(", ") + description;
+    dbOrder[4]->setText(ui::shownValue(m_pendingStatus));
+}
+
+void frmOrderLista::Command9_Click()
+{
+    if (m_shownNumber.isEmpty() || m_pendingStatus.isEmpty())
+        return;
+    QString error;
+    QStringList values;
+    if (!data::writeOrderStatus(m_shownNumber, m_pendingStatus, &error) ||
+        !data::readOrderData(m_shownNumber, &values, &error)) {
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    m_pendingStatus.clear();
+    dbOrder[4]->setText(ui::shownValue(values.at(7)));
+}
+
 void frmOrderLista::setOuterHeight(int twips)
 {
     // The window grows and shrinks at the bottom; its top edge stays where it is.
@@ -352,6 +449,9 @@ void frmOrderLista::setOuterHeight(int twips)
 
 void frmOrderLista::clearOrder()
 {
+    m_shownNumber.clear();
+    m_pendingStatus.clear();
+    ui::setStatusText(StatusBar1, QString());
     for (QLabel* label : dbKund)
         label->clear();
     for (QLabel* label : dbOrder)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/order_line.h"
+#include "pickers/status_receiver.h"
 #include "ui/form.h"
 
 #include <QLabel>
@@ -17,8 +19,9 @@ class ReportListView;
 } // namespace ui
 
 // The register of saved orders: lists the order list file, shows the selected order's header and
-// lines, folds out to show the lines, and voids an order.
-class frmOrderLista : public ui::Form
+// lines, folds out to show the lines, and voids an order. The shown order can be opened for
+// changing, printed, and given a new status.
+class frmOrderLista : public ui::Form, public StatusReceiver
 {
     Q_OBJECT
 
@@ -57,6 +60,8 @@ public:
     ui::ReportListView* ListView1;
     QStatusBar* StatusBar1;
 
+    void receiveStatus(const QString& id, const QString& description) override;
+
 protected:
     void Form_Load() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,8 +70,14 @@ private:
     void List1_Click();
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
     void Command4_Click();
     void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    // The selected entry's order read whole, or false after telling the clerk why it cannot be.
+    bool readSelectedOrder(QString* number, QStringList* values, QVector<data::OrderLine>* lines);
 
     // What a screen reader calls the lists, the glyph buttons and the order's values.
     void nameControls();
@@ -78,4 +89,7 @@ private:
     QStringListModel* m_entries;
     // Set while the window itself changes the selection, so List1_Click does not run for it.
     bool m_quiet = false;
+    // The order shown, and a status picked for it but not yet saved.
+    QString m_shownNumber;
+    QString m_pendingStatus;
 };

@@ -83,8 +83,7 @@ QString PickerWindow::confirmation(const QString& heading, const QString& firstV
 {
     const QString crlf = QStringLiteral("\r\n");
     return heading + crlf + crlf + QStringLiteral("- ") + data::quotedForMessage(firstValue) + crlf +
-           QStringLiteral("- ") + data::quotedForMessage(secondValue) +
-           crlf + crlf + QStringLiteral("Är detta rätt ?");
+           QStringLiteral("- ") + data::quotedForMessage(secondValue) + crlf + crlf + QStringLiteral("Är detta rätt ?");
 }
 
 void PickerWindow::showOrReport(PickerWindow* picker)

@@ -1,7 +1,7 @@
 #include "pickers/status_picker.h"
 
 #include "data/reference_list.h"
-#include "order_entry/new_order_window.h"
+#include "pickers/status_receiver.h"
 #include "ui/form_instance.h"
 
 namespace {
@@ -31,9 +31,12 @@ frmOrderStatus* frmOrderStatus::existing()
     return ui::FormInstance<frmOrderStatus>::existing();
 }
 
-void frmOrderStatus::open()
+void frmOrderStatus::open(StatusReceiver* receiver)
 {
-    showOrReport(instance());
+    frmOrderStatus* picker = instance();
+    picker->m_receiver = receiver;
+    picker->m_receiverWindow = dynamic_cast<QObject*>(receiver);
+    showOrReport(picker);
 }
 
 frmOrderStatus::frmOrderStatus() : PickerWindow(statusDesign()) {}
@@ -45,7 +48,6 @@ QString frmOrderStatus::confirmationPrompt(const QString& text, const QString& s
 
 void frmOrderStatus::writeChoice(const QString& text, const QString& subItem)
 {
-    frmZelOrderNew* order = frmZelOrderNew::instance();
-    order->dbStatus->setText(text);
-    order->dbStatusText->setText(subItem);
+    if (m_receiver && m_receiverWindow)
+        m_receiver->receiveStatus(text, subItem);
 }

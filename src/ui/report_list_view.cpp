@@ -58,6 +58,17 @@ void ReportListView::addRows(const QVector<QStringList>& rows)
     selectFirstRowIfNone();
 }
 
+void ReportListView::setRow(int row, const QString& text, const QStringList& subItems)
+{
+    m_model->setRow(row, QStringList{text} + subItems);
+}
+
+void ReportListView::removeRow(int row)
+{
+    m_model->removeRow(row);
+    selectFirstRowIfNone();
+}
+
 void ReportListView::clearRows()
 {
     m_model->clear();

@@ -29,6 +29,8 @@ public:
     // Appends a row; sub-items count from 1 (sub-item 1 is the second column).
     int addRow(const QString& text, const QStringList& subItems);
     void addRows(const QVector<QStringList>& rows);
+    void setRow(int row, const QString& text, const QStringList& subItems);
+    void removeRow(int row);
     void clearRows();
     int rowCount() const;
     QString itemText(int row) const;

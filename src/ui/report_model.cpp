@@ -70,6 +70,23 @@ void ReportModel::appendRows(const QVector<QStringList>& rows)
     endInsertRows();
 }
 
+void ReportModel::setRow(int row, const QStringList& cells)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    m_rows[row] = cells;
+    Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void ReportModel::removeRow(int row)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+}
+
 void ReportModel::clear()
 {
     beginResetModel();

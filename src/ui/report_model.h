@@ -25,6 +25,8 @@ public:
 
     int appendRow(const QStringList& cells);
     void appendRows(const QVector<QStringList>& rows);
+    void setRow(int row, const QStringList& cells);
+    void removeRow(int row);
     void clear();
     QString cell(int row, int column) const;
 

@@ -26,6 +26,12 @@ QStatusBar* addStatusBar(QWidget* window, const QString& objectName)
     return bar;
 }
 
+void setStatusText(QStatusBar* bar, const QString& text)
+{
+    if (auto* panel = bar->findChild<QLabel*>(QStringLiteral("Panel1")))
+        panel->setText(text);
+}
+
 void dockStatusBar(QWidget* window, QStatusBar* bar)
 {
     const int height = twipsToPixels(kStatusBarTwips);

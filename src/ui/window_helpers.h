@@ -8,6 +8,9 @@ namespace ui {
 // A status bar docked at the bottom edge with one empty panel; nothing writes to it.
 QStatusBar* addStatusBar(QWidget* window, const QString& objectName = QStringLiteral("StatusBar1"));
 
+// Writes into the status bar's one panel.
+void setStatusText(QStatusBar* bar, const QString& text);
+
 // Keeps the status bar along the bottom edge after the window changed height.
 void dockStatusBar(QWidget* window, QStatusBar* bar);
 
