@@ -35,6 +35,7 @@ private Q_SLOTS:
     void damagedBasket();
     void editBasket_data();
     void editBasket();
+    void editLargeBasket();
     void orderStatus();
     void amounts_data();
     void amounts();
@@ -412,6 +413,29 @@ void TestOrderFiles::editBasket()
     const bool ok = remove ? data::removeOrderLine("10001", row, shown, &error)
                            : data::replaceOrderLine("10001", row, shown, {"N", "Ny, rad", "3", "4", "KG"}, &error);
     QVERIFY2(ok == done, qPrintable(error));
+    QCOMPARE(folder.read("Order/10001.OrderBasket.log"), after);
+}
+
+void TestOrderFiles::editLargeBasket()
+{
+    testsupport::AppFolder folder;
+    const auto record = [](int i) {
+        return "\"A" + QByteArray::number(i) + "\",\"Skruv, \xe5\",\"2,50\",\"1\",\"ST\"\r\n";
+    };
+    QByteArray before;
+    for (int i = 0; i < 10000; ++i)
+        before += record(i);
+    folder.write("Order/10001.OrderBasket.log", before);
+    QString error;
+    QVERIFY2(data::replaceOrderLine("10001", 7000, {"A7000", "Skruv, å", "2,50", "1", "ST"},
+                                    {"N", "Ny", "3", "4", "KG"}, &error),
+             qPrintable(error));
+    QVERIFY2(data::removeOrderLine("10001", 5000, {"A5000", "Skruv, å", "2,50", "1", "ST"}, &error), qPrintable(error));
+    QByteArray after;
+    for (int i = 0; i < 10000; ++i) {
+        if (i != 5000)
+            after += i == 7000 ? QByteArray("\"N\",\"Ny\",\"3\",\"4\",\"KG\"\r\n") : record(i);
+    }
     QCOMPARE(folder.read("Order/10001.OrderBasket.log"), after);
 }
 
