@@ -11,8 +11,10 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QListView>
 #include <QPrintPreviewDialog>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextDocument>
@@ -74,6 +76,14 @@ void clickEntry(frmOrderLista* w, int row)
     QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
+QStringList listedRows(frmOrderLista* w)
+{
+    QStringList texts;
+    for (int row = 0; row < w->List1->model()->rowCount(); ++row)
+        texts << w->List1->model()->index(row, 0).data(Qt::EditRole).toString();
+    return texts;
+}
+
 template <class T> T* control(QWidget* w, const char* name)
 {
     T* child = w->findChild<T*>(QString::fromLatin1(name));
@@ -110,6 +120,10 @@ private Q_SLOTS:
     void reopensOrder();
     void printsOrder();
     void savesStatus();
+    void voidsWhileFiltered_data();
+    void voidsWhileFiltered();
+    void searchesOrderFiles_data();
+    void searchesOrderFiles();
 };
 
 void TestOrderListWindow::loadsList_data()
@@ -551,6 +565,104 @@ void TestOrderListWindow::savesStatus()
     QCOMPARE(folder.read("Order/100001.OrderData.log"), after);
     QCOMPARE(w->dbOrder[4]->text(), QString("3, Skickad"));
     QVERIFY(!frmZelOrderNew::existing()); // the choice went to the window that asked for it
+}
+
+void TestOrderListWindow::voidsWhileFiltered_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<int>("select"); // a row of the filtered list
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QByteArray>("listAfter");
+    QTest::addColumn<QStringList>("listedAfter");
+    QTest::newRow("second of two equal") << "1000" << QStringList{"100001", "100001"} << 1 << 2
+                                         << QByteArray("100001\r\n200002\r\n300003\r\n") << QStringList{"100001"};
+    QTest::newRow("first of two equal") << "0001" << QStringList{"100001", "100001"} << 0 << 0
+                                        << QByteArray("200002\r\n100001\r\n300003\r\n") << QStringList{"100001"};
+    QTest::newRow("last entry") << "300" << QStringList{"300003"} << 0 << 3
+                                << QByteArray("100001\r\n200002\r\n100001\r\n") << QStringList{};
+}
+
+void TestOrderListWindow::voidsWhileFiltered()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, listed);
+    QFETCH(int, select);
+    QFETCH(int, entry);
+    QFETCH(QByteArray, listAfter);
+    QFETCH(QStringList, listedAfter);
+    testsupport::AppFolder folder;
+    saveOrder("100001", 2);
+    saveOrder("300003", 0);
+    folder.write("Order/Lista.log", "100001\r\n200002\r\n100001\r\n300003\r\n");
+
+    frmOrderLista* w = openWindow();
+    testsupport::typeText(w->txtSok, typed);
+    QCOMPARE(listedRows(w), listed);
+    clickEntry(w, select);
+    QCOMPARE(w->selectedEntry(), entry);
+    QCOMPARE(w->dbKund[0]->text(), "K" + listed.at(select));
+    MessageBoxScript::answerNext(ui::vbYes);
+    QTest::mouseClick(w->Command4, Qt::LeftButton);
+    QCOMPARE(MessageBoxScript::unexpected(), 0);
+    QCOMPARE(folder.read("Order/Lista.log"), listAfter);
+    QCOMPARE(listedRows(w), listedAfter);
+    QCOMPARE(w->selectedEntry(), -1);
+    QCOMPARE(w->entries().join(","), QString::fromLatin1(listAfter).replace("\r\n", ",").chopped(1));
+
+    QTest::keyClick(w->txtSok, Qt::Key_Escape);
+    QCOMPARE(w->txtSok->text(), QString());
+    QCOMPARE(listedRows(w), w->entries());
+}
+
+void TestOrderListWindow::searchesOrderFiles_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<QStringList>("found");
+    QTest::addColumn<int>("select"); // a row of the found ones, its entry and the name it shows
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("name after a pause") << "åsa 2000" << false << QStringList{"200002"} << 0 << 1 << "Åsa 200002";
+    QTest::newRow("name in upper case, Enter")
+        << "ÅSA 1000" << true << QStringList{"100001", "100001"} << 1 << 2 << "Åsa 100001";
+    QTest::newRow("telephone, Enter") << "08-123" << true << QStringList{"100001", "200002", "100001"} << 2 << 2
+                                      << "Åsa 100001";
+    QTest::newRow("a is not å") << "asa 1" << true << QStringList{} << -1 << -1 << "";
+}
+
+void TestOrderListWindow::searchesOrderFiles()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, enter);
+    QFETCH(QStringList, found);
+    QFETCH(int, select);
+    QFETCH(int, entry);
+    QFETCH(QString, name);
+    testsupport::AppFolder folder;
+    saveOrder("100001", 1);
+    saveOrder("200002", 0);
+    // 300003 has no data file and is found by its number only.
+    folder.write("Order/Lista.log", "100001\r\n200002\r\n100001\r\n300003\r\n");
+
+    frmOrderLista* w = openWindow();
+    testsupport::typeText(w->txtSok, typed);
+    QCOMPARE(listedRows(w), QStringList{}); // by number alone nothing matches
+    if (enter)
+        QTest::keyClick(w->txtSok, Qt::Key_Return);
+    QTRY_COMPARE(listedRows(w), found);
+    QTRY_VERIFY(w->prgSok->isHidden());
+    QCOMPARE(w->prgSok->format(), QString("Söker… 4 av 4"));
+    if (select >= 0)
+        clickEntry(w, select);
+    QCOMPARE(w->selectedEntry(), entry);
+    QCOMPARE(w->dbKund[1]->text(), name);
+
+    // Esc shows every entry again; the found one stays selected.
+    QTest::keyClick(w->txtSok, Qt::Key_Escape);
+    QCOMPARE(listedRows(w).size(), 4);
+    QCOMPARE(w->selectedEntry(), entry);
+    QCOMPARE(w->dbKund[1]->text(), name);
 }
 
 QTEST_MAIN(TestOrderListWindow)

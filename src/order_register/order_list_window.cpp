@@ -1,11 +1,13 @@
 #include "order_register/order_list_window.h"
 
 #include "data/order_files.h"
+#include "data/order_search.h"
 #include "data/order_total.h"
 #include "data/order_void.h"
 #include "data/text_file.h"
 #include "order_entry/new_order_window.h"
 #include "order_register/order_document.h"
+#include "order_register/order_search_runner.h"
 #include "pickers/status_picker.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
@@ -20,12 +22,17 @@
 
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QStringListModel>
 #include <QTextDocument>
+#include <QTimer>
+#include <algorithm>
 
 namespace {
 constexpr int kClientWidth = 8775;
@@ -34,6 +41,8 @@ constexpr int kNonClientHeight = 480;
 constexpr int kValueHeight = 255;
 constexpr int kSupplierRow = 1620;
 constexpr int kSupplierNameLeft = 2280;
+// The clerk stops typing this long before the order files are searched too.
+constexpr int kSearchPauseMs = 400;
 
 const QString kVoidQuestion = QStringLiteral("Vill du makulera markerad beställning?\r\n"
                                              "\r\n"
@@ -86,6 +95,18 @@ frmOrderLista::frmOrderLista()
     List1->setDragEnabled(false);
     List1->installEventFilter(this);
     ui::place(List1, 120, 360, 8535, 1230);
+
+    // The search field shares the caption row above the list, right-aligned with it.
+    lblSok = makeLabel(this, QStringLiteral("lblSok"), QStringLiteral("Sök"), false, 4800, 120, 420);
+    lblSok->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    txtSok = new QLineEdit(this);
+    txtSok->setObjectName(QStringLiteral("txtSok"));
+    txtSok->installEventFilter(this);
+    ui::place(txtSok, 5280, 45, 3375, 300);
+    m_searchPause = new QTimer(this);
+    m_searchPause->setSingleShot(true);
+    m_searchPause->setInterval(kSearchPauseMs);
+    m_search = new OrderSearchRunner(this);
 
     Frame1 = new QGroupBox(QStringLiteral("Orderdetaljer"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -140,11 +161,16 @@ frmOrderLista::frmOrderLista()
     // Collapsed, the status bar lies over the top of the line list.
     StatusBar1 = ui::addStatusBar(this);
     StatusBar1->setAutoFillBackground(true);
+    prgSok = new QProgressBar(StatusBar1);
+    prgSok->setObjectName(QStringLiteral("prgSok"));
+    prgSok->setTextVisible(true);
+    prgSok->setVisible(false);
+    StatusBar1->addPermanentWidget(prgSok, 1);
 
     nameControls();
 
-    const QList<QWidget*> tabOrder{List1,    Command1, Command2,  Command3, Command4, Command5,
-                                   Command7, Command6, ListView1, Command8, Command9};
+    const QList<QWidget*> tabOrder{List1,    txtSok,   Command1, Command2,  Command3, Command4,
+                                   Command5, Command7, Command6, ListView1, Command8, Command9};
     for (int i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
 
@@ -157,6 +183,10 @@ frmOrderLista::frmOrderLista()
     connect(Command7, &QPushButton::clicked, this, &frmOrderLista::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &frmOrderLista::Command8_Click);
     connect(Command9, &QPushButton::clicked, this, &frmOrderLista::Command9_Click);
+    connect(txtSok, &QLineEdit::textChanged, this, &frmOrderLista::searchTextChanged);
+    connect(m_searchPause, &QTimer::timeout, this, &frmOrderLista::startFullSearch);
+    connect(m_search, &OrderSearchRunner::progress, this, &frmOrderLista::searchProgress);
+    connect(m_search, &OrderSearchRunner::finished, this, &frmOrderLista::searchFinished);
 
     ui::centreOnScreen(this);
 }
@@ -165,6 +195,8 @@ void frmOrderLista::nameControls()
 {
     ui::speak(List1, QStringLiteral("Orderlista"), ui::spokenCaption(Label1->text()));
     ui::speak(ListView1, QStringLiteral("Orderrader"));
+    ui::nameAfter(txtSok, lblSok);
+    ui::speak(prgSok, QStringLiteral("Sökning"));
     ui::speak(Command8, QStringLiteral("Välj status"));
     ui::speak(Command9, QString(), QStringLiteral("Sparar orderns status"));
     ui::speak(Command1, QStringLiteral("Visa orderrader"));
@@ -183,13 +215,24 @@ int frmOrderLista::outerHeightTwips() const
 
 QStringList frmOrderLista::entries() const
 {
-    return m_entries->stringList();
+    return m_all;
 }
 
 int frmOrderLista::selectedEntry() const
 {
     const QModelIndexList rows = List1->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    if (rows.isEmpty())
+        return -1;
+    const int row = rows.first().row();
+    return m_filtered ? m_rows.value(row, -1) : row;
+}
+
+int frmOrderLista::shownRowOf(int entry) const
+{
+    if (!m_filtered)
+        return entry;
+    const auto it = std::lower_bound(m_rows.cbegin(), m_rows.cend(), entry);
+    return it != m_rows.cend() && *it == entry ? int(it - m_rows.cbegin()) : -1;
 }
 
 void frmOrderLista::Form_Load()
@@ -198,11 +241,23 @@ void frmOrderLista::Form_Load()
     QString error;
     if (!data::readOrderList(&lines, &error))
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
-    m_entries->setStringList(lines);
+    m_all = lines;
+    clearSearch();
 }
 
 bool frmOrderLista::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == txtSok && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape) {
+            clearSearch();
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            startFullSearch();
+            return true;
+        }
+    }
     // Focus puts the cursor on the first entry without selecting it; like a list box, the first
     // arrow key then selects that entry instead of skipping past it.
     if (watched == List1 && event->type() == QEvent::KeyPress && selectedEntry() < 0) {
@@ -238,7 +293,7 @@ void frmOrderLista::List1_Click()
     const int row = selectedEntry();
     if (row < 0)
         return;
-    const QString number = m_entries->index(row).data(Qt::EditRole).toString();
+    const QString number = m_all.at(row);
     m_shownNumber.clear();
     m_pendingStatus.clear();
 
@@ -311,13 +366,10 @@ void frmOrderLista::Command4_Click()
     QString number;
     // Equal entries are told apart by position: this is the n-th entry with this text.
     int occurrence = 0;
-    {
-        const QStringList all = m_entries->stringList(); // let go before the model changes, or it copies
-        number = all.at(row);
-        for (int i = 0; i < row; ++i) {
-            if (all.at(i) == number)
-                ++occurrence;
-        }
+    number = m_all.at(row);
+    for (int i = 0; i < row; ++i) {
+        if (m_all.at(i) == number)
+            ++occurrence;
     }
 
     if (ui::MsgBox(kVoidQuestion, ui::vbYesNo + ui::vbQuestion, kVoidTitle) != ui::vbYes)
@@ -333,11 +385,21 @@ void frmOrderLista::Command4_Click()
         return;
     }
 
+    const int shownRow = shownRowOf(row);
+    m_all.removeAt(row);
+    if (m_filtered) {
+        m_rows.remove(shownRow);
+        for (int i = shownRow; i < m_rows.size(); ++i)
+            --m_rows[i];
+    }
     m_quiet = true;
-    m_entries->removeRows(row, 1);
+    m_entries->removeRows(shownRow, 1);
     List1->selectionModel()->clear();
     m_quiet = false;
     clearOrder();
+    // A search still reading files counts positions in the list as it was.
+    if (m_search->isRunning())
+        startFullSearch();
     if (!voided)
         ui::MsgBox(QStringLiteral("Ordern %1 är borttagen ur orderlistan, men alla dess filer kunde inte tas bort."
                                   "\r\n\r\n%2")
@@ -360,7 +422,7 @@ bool frmOrderLista::readSelectedOrder(QString* number, QStringList* values, QVec
     const int row = selectedEntry();
     if (row < 0)
         return false;
-    *number = m_entries->index(row).data(Qt::EditRole).toString();
+    *number = m_all.at(row);
     QString error;
     if (!data::namesOrderFiles(*number) || !data::readOrderData(*number, values, &error)) {
         ui::MsgBox(QStringLiteral("Ordern %1 kan inte öppnas.\r\n\r\n%2")
@@ -468,4 +530,85 @@ void frmOrderLista::placeSupplier()
     const int gap = ui::twipsToPixels(120);
     const int left = std::max(ui::twipsToPixels(kSupplierNameLeft), dbOrder[0]->geometry().right() + gap);
     dbOrder[5]->setGeometry(left, dbOrder[5]->y(), dbOrder[5]->sizeHint().width(), height);
+}
+
+void frmOrderLista::searchTextChanged()
+{
+    m_search->cancel();
+    prgSok->setVisible(false);
+    const QString term = data::searchTerm(txtSok->text());
+    if (term.isEmpty()) {
+        m_searchPause->stop();
+        showRows(false, {});
+        return;
+    }
+    QVector<int> rows;
+    for (int i = 0; i < m_all.size(); ++i) {
+        if (data::numberMatches(m_all.at(i), term))
+            rows.append(i);
+    }
+    showRows(true, rows);
+    m_searchPause->start();
+}
+
+void frmOrderLista::startFullSearch()
+{
+    m_searchPause->stop();
+    const QString term = data::searchTerm(txtSok->text());
+    if (term.isEmpty())
+        return;
+    searchProgress(0, m_all.size());
+    prgSok->setVisible(true);
+    m_search->start(m_all, term);
+}
+
+void frmOrderLista::searchProgress(int done, int total)
+{
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    prgSok->setRange(0, std::max(total, 1));
+    prgSok->setValue(done);
+    prgSok->setFormat(QStringLiteral("Söker… %1 av %2").arg(swedish.toString(done), swedish.toString(total)));
+}
+
+void frmOrderLista::searchFinished(const QVector<int>& rows)
+{
+    prgSok->setVisible(false);
+    showRows(true, rows);
+}
+
+void frmOrderLista::clearSearch()
+{
+    m_searchPause->stop();
+    m_search->cancel();
+    prgSok->setVisible(false);
+    const QSignalBlocker quiet(txtSok);
+    txtSok->clear();
+    showRows(false, {});
+}
+
+void frmOrderLista::showRows(bool filtered, const QVector<int>& rows)
+{
+    const int selected = selectedEntry();
+    m_filtered = filtered;
+    m_rows = filtered ? rows : QVector<int>();
+    QStringList shown;
+    if (filtered) {
+        shown.reserve(rows.size());
+        for (int row : rows)
+            shown.append(m_all.at(row));
+    } else {
+        shown = m_all;
+    }
+    m_quiet = true;
+    m_entries->setStringList(shown);
+    const int row = selected >= 0 ? shownRowOf(selected) : -1;
+    if (row >= 0) {
+        const QModelIndex index = m_entries->index(row);
+        List1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        List1->scrollTo(index);
+    }
+    m_quiet = false;
+    // An order no longer in the list is no longer shown either.
+    if (selected >= 0 && row < 0)
+        clearOrder();
 }

@@ -6,12 +6,17 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QVector>
 
+class OrderSearchRunner;
 class QGroupBox;
 class QItemSelection;
+class QLineEdit;
 class QListView;
+class QProgressBar;
 class QStatusBar;
 class QStringListModel;
+class QTimer;
 
 namespace ui {
 class GlyphButton;
@@ -37,12 +42,16 @@ public:
     // The outer height in twips, title bar and borders included.
     int outerHeightTwips() const;
 
-    // The entries of List1, first to last, and the selected one (-1 for none).
+    // All entries of the order list, first to last, also those a search hides, and the position
+    // among them of the selected one (-1 for none).
     QStringList entries() const;
     int selectedEntry() const;
 
     QLabel* Label1;
     QListView* List1;
+    QLabel* lblSok;
+    QLineEdit* txtSok;
+    QProgressBar* prgSok;
     QGroupBox* Frame1;
     QLabel* lblKundData[3];
     QLabel* dbKund[3];
@@ -86,7 +95,25 @@ private:
     void clearOrder();
     void placeSupplier();
 
+    // Typing filters by order number at once; the order data files are searched after a pause.
+    void searchTextChanged();
+    void startFullSearch();
+    void searchProgress(int done, int total);
+    void searchFinished(const QVector<int>& rows);
+    void clearSearch();
+    // Shows the given entries of m_all (all of them when not filtered); the selection stays on
+    // its entry when that is still shown.
+    void showRows(bool filtered, const QVector<int>& rows);
+    // The row of List1 that shows the entry at `entry` in m_all, or -1.
+    int shownRowOf(int entry) const;
+
+    // What List1 shows; m_all keeps every entry and m_rows the position in it of each shown row.
     QStringListModel* m_entries;
+    QStringList m_all;
+    QVector<int> m_rows;
+    bool m_filtered = false;
+    QTimer* m_searchPause;
+    OrderSearchRunner* m_search;
     // Set while the window itself changes the selection, so List1_Click does not run for it.
     bool m_quiet = false;
     // The order shown, and a status picked for it but not yet saved.
