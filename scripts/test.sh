@@ -6,7 +6,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 # clang and its runtimes (libclang-rt-14-dev holds libclang_rt.fuzzer) build the sanitizer and fuzz trees.
-bash scripts/setup.sh clang libclang-rt-14-dev || exit 1
+bash scripts/setup.sh clang libclang-rt-14-dev desktop-file-utils || exit 1
 
 passed=0
 failed=0
