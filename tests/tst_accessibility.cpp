@@ -5,6 +5,7 @@
 #include "order_entry/new_order_window.h"
 #include "order_register/order_list_window.h"
 #include "pickers/status_picker.h"
+#include "pickers/supplier_list_window.h"
 #include "pickers/supplier_picker.h"
 #include "test_support.h"
 #include "ui/message_box.h"
@@ -15,7 +16,7 @@
 #include <QTest>
 
 namespace {
-enum class Window { Language, NewOrder, AddLine, Suppliers, Statuses, OrderList };
+enum class Window { Language, NewOrder, AddLine, Suppliers, Statuses, OrderList, SupplierList };
 
 QWidget* open(Window window)
 {
@@ -32,6 +33,8 @@ QWidget* open(Window window)
         return frmOrderStatus::instance();
     case Window::OrderList:
         return frmOrderLista::instance();
+    case Window::SupplierList:
+        return frmLeverantorLista::instance();
     }
     return nullptr;
 }
@@ -119,6 +122,7 @@ void TestAccessibility::everyControlIsNamedOnce_data()
     QTest::newRow("suppliers") << Window::Suppliers;
     QTest::newRow("statuses") << Window::Statuses;
     QTest::newRow("order list") << Window::OrderList;
+    QTest::newRow("supplier list kept") << Window::SupplierList;
 }
 
 void TestAccessibility::everyControlIsNamedOnce()

@@ -1,11 +1,14 @@
 #include "order_entry/new_order_window.h"
 
+#include "data/order_export.h"
 #include "data/order_files.h"
 #include "data/order_number.h"
 #include "data/order_total.h"
+#include "data/text_file.h"
 #include "order_entry/add_line_dialog.h"
 #include "order_register/order_list_window.h"
 #include "pickers/status_picker.h"
+#include "pickers/supplier_list_window.h"
 #include "pickers/supplier_picker.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
@@ -19,8 +22,11 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
@@ -79,6 +85,10 @@ frmZelOrderNew::frmZelOrderNew()
     mnuOppna->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuOppna->setShortcutContext(Qt::WindowShortcut);
     addAction(mnuOppna);
+    mnuExport = arkiv->addAction(QStringLiteral("Exportera…"));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    mnuLeverantorer = arkiv->addAction(QStringLiteral("Leverantörer…"));
+    mnuLeverantorer->setObjectName(QStringLiteral("mnuLeverantorer"));
 
     // The client area is a fixed canvas under the menu bar, laid out in twips.
     auto* client = new QWidget(this);
@@ -183,6 +193,8 @@ frmZelOrderNew::frmZelOrderNew()
     connect(Command9, &QPushButton::clicked, this, &frmZelOrderNew::Command9_Click);
     connect(mnuNy, &QAction::triggered, this, &frmZelOrderNew::mnuNy_Click);
     connect(mnuOppna, &QAction::triggered, this, &frmZelOrderNew::mnuOppna_Click);
+    connect(mnuExport, &QAction::triggered, this, &frmZelOrderNew::mnuExport_Click);
+    connect(mnuLeverantorer, &QAction::triggered, this, [] { frmLeverantorLista::open(); });
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &frmZelOrderNew::Command3_Click);
     // The total follows the line list, whoever changes it.
     QAbstractItemModel* lines = ListView1->model();
@@ -420,4 +432,61 @@ void frmZelOrderNew::updateTotal()
 void frmZelOrderNew::mnuOppna_Click()
 {
     frmOrderLista::instance()->showForm();
+}
+
+void frmZelOrderNew::mnuExport_Click()
+{
+    QFileDialog dialog(this, QStringLiteral("Exportera order"), QDir::homePath() + QStringLiteral("/Ordrar.csv"),
+                       QStringLiteral("Semikolonavgränsad text (*.csv)"));
+    dialog.setObjectName(QStringLiteral("dlgExport"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    exportOrdersTo(dialog.selectedFiles().constFirst());
+}
+
+bool frmZelOrderNew::exportOrdersTo(const QString& path)
+{
+    // A few hundred orders take a blink; beyond that the clerk sees how far it has come.
+    constexpr int kOrdersWithoutProgress = 300;
+    QProgressDialog progress(QStringLiteral("Exporterar order…"), QStringLiteral("Avbryt"), 0, 1, this);
+    progress.setObjectName(QStringLiteral("dlgExportProgress"));
+    progress.setWindowTitle(ui::kApplicationTitle);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.reset();
+    const auto report = [&](int done, int total) {
+        if (total <= kOrdersWithoutProgress)
+            return true;
+        progress.setMaximum(total);
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    };
+
+    data::ExportResult result;
+    QString error;
+    const bool written = data::exportOrders(path, &result, &error, report);
+    progress.close();
+    if (result.cancelled) {
+        ui::MsgBox(QStringLiteral("Exporten avbröts. Ingen fil skrevs."), ui::vbOKOnly + ui::vbInformation);
+        return false;
+    }
+    if (!written) {
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+        return false;
+    }
+    QString text = QStringLiteral("%1 order med %2 exporterades till %3.")
+                       .arg(QString::number(result.orders),
+                            result.rows == 1 ? QStringLiteral("1 rad") : QStringLiteral("%1 rader").arg(result.rows),
+                            data::quotedForMessage(QDir::toNativeSeparators(path)));
+    if (!result.skipped.isEmpty())
+        text += QStringLiteral("\r\n\r\n%1 order kunde inte läsas och är inte med: %2")
+                    .arg(QString::number(result.skipped.size()),
+                         data::quotedForMessage(result.skipped.join(QStringLiteral(", "))));
+    ui::MsgBox(text, ui::vbOKOnly + (result.skipped.isEmpty() ? ui::vbInformation : ui::vbCritical));
+    return true;
 }

@@ -36,6 +36,8 @@ public:
     QMenuBar* menuBar;
     QAction* mnuNy;
     QAction* mnuOppna;
+    QAction* mnuExport;
+    QAction* mnuLeverantorer;
     QGroupBox* Frame1;
     QLabel* Label1[3];
     QLineEdit* Text1;
@@ -100,6 +102,10 @@ public:
 
     void receiveStatus(const QString& id, const QString& description) override;
 
+    // Writes every order of the register to a CSV file at path for the bookkeeper, with a progress
+    // window that can cancel when there are many, and says how it went. False when nothing was written.
+    bool exportOrdersTo(const QString& path);
+
 protected:
     void Form_Load() override;
     void closeEvent(QCloseEvent* event) override;
@@ -115,6 +121,7 @@ private:
     void Command9_Click();
     void mnuNy_Click();
     void mnuOppna_Click();
+    void mnuExport_Click();
 
     bool mayLeaveOrder();
     QStringList editedValues() const;

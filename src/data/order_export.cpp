@@ -1,0 +1,242 @@
+#include "data/order_export.h"
+
+#include "data/order_files.h"
+#include "data/order_total.h"
+#include "data/text_file.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QSet>
+#include <atomic>
+#include <cerrno>
+#include <deque>
+#include <future>
+#include <unistd.h>
+
+namespace data {
+
+namespace {
+// Orders are read and formatted in blocks; only a few blocks are ever in memory, so 100,000 orders
+// never sit there whole.
+constexpr int kBlockOrders = 200;
+constexpr int kBlocksAhead = 3;
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+QString telephone(const QStringList& values)
+{
+    const QString& area = values.at(2);
+    const QString& number = values.at(3);
+    return area.isEmpty() || number.isEmpty() ? area + number : area + QLatin1Char('-') + number;
+}
+
+// A spreadsheet reads "1234,50" as a number; the blank between thousands would make it text.
+QString plainAmount(const OrderLine& line)
+{
+    const std::optional<double> total = lineTotal(line);
+    return total ? formatAmount(*total).remove(QLatin1Char(' ')) : QString();
+}
+
+// The fields joined by semicolons, without the line end.
+void appendFields(QString* out, std::initializer_list<QString> fields)
+{
+    bool first = true;
+    for (const QString& field : fields) {
+        if (!first)
+            *out += QLatin1Char(';');
+        first = false;
+        *out += csvField(field);
+    }
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    const char* from = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, from, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        from += written;
+        left -= written;
+    }
+    return true;
+}
+
+struct Block
+{
+    QByteArray bytes;
+    QStringList skipped;
+    int orders = 0;
+    int rows = 0;
+    int end = 0; // the list position after the block
+};
+
+// Reads and formats orders [from, to); an order whose files cannot be read is left out and named.
+Block formatBlock(const QStringList& orders, int from, int to, const std::atomic<bool>& stop)
+{
+    Block block;
+    block.end = to;
+    QString text;
+    QStringList values;
+    QVector<OrderLine> lines;
+    QString readError;
+    for (int i = from; i < to && !stop; ++i) {
+        const QString& order = orders.at(i);
+        if (!readOrderData(order, &values, &readError) || !readOrderBasket(order, &lines, &readError)) {
+            block.skipped.append(order);
+            continue;
+        }
+        // The order's own fields are the same on each of its rows: they are formatted once.
+        QString head;
+        appendFields(&head, {values.at(4), values.at(5), values.at(6), values.at(7), values.at(0), values.at(1),
+                             telephone(values), values.at(8), values.at(9)});
+        if (lines.isEmpty()) {
+            text += head + QLatin1String(";;;;;;\r\n");
+            ++block.rows;
+        }
+        for (const OrderLine& line : lines) {
+            text += head;
+            text += QLatin1Char(';');
+            appendFields(&text, {line.articleNumber, line.description, line.unitPrice, line.quantity, line.unit,
+                                 plainAmount(line)});
+            text += QLatin1String("\r\n");
+            ++block.rows;
+        }
+        ++block.orders;
+    }
+    block.bytes = text.toUtf8();
+    return block;
+}
+
+QString writeFailure(const QString& path, int code)
+{
+    const QString reason = code == ENOSPC || code == EDQUOT  ? QStringLiteral("disken är full")
+                           : code == EACCES || code == EPERM ? QStringLiteral("åtkomst nekad")
+                                                             : QStringLiteral("skrivfel (felnummer %1)").arg(code);
+    return QStringLiteral("Kunde inte skriva filen %1: %2.").arg(QDir::toNativeSeparators(path), reason);
+}
+} // namespace
+
+QString csvField(const QString& value)
+{
+    bool quote = !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()));
+    for (qsizetype i = 0; i < value.size() && !quote; ++i) {
+        const QChar c = value.at(i);
+        quote = c == u';' || c == u'"' || c == u'\r' || c == u'\n';
+    }
+    if (!quote)
+        return value;
+    QString quoted = value;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+bool exportOrders(const QString& path, ExportResult* result, QString* error, const ExportProgress& progress)
+{
+    *result = ExportResult();
+    error->clear();
+    QStringList entries;
+    if (!readOrderList(&entries, error))
+        return false;
+
+    QStringList orders;
+    QSet<QString> seen;
+    for (const QString& entry : entries) {
+        if (entry.isEmpty() || !isPlainOrderName(entry) || seen.contains(entry))
+            continue;
+        seen.insert(entry);
+        orders.append(entry);
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("Kunde inte skapa filen %1: %2.")
+                     .arg(QDir::toNativeSeparators(path), QStringLiteral("åtkomst nekad eller mappen finns inte"));
+        return false;
+    }
+
+    QString header;
+    appendFields(&header, {QStringLiteral("Ordernummer"), QStringLiteral("Orderdatum"), QStringLiteral("Säljare"),
+                           QStringLiteral("Status"), QStringLiteral("Kundnummer"), QStringLiteral("Namn"),
+                           QStringLiteral("Telefon"), QStringLiteral("Leverantörsnummer"), QStringLiteral("Leverantör"),
+                           QStringLiteral("Artikelnummer"), QStringLiteral("Benämning"), QStringLiteral("À-pris"),
+                           QStringLiteral("Antal"), QStringLiteral("Enhet"), QStringLiteral("Belopp")});
+    header += QLatin1String("\r\n");
+    if (!writeAll(file.handle(), QByteArray("\xEF\xBB\xBF") + header.toUtf8())) {
+        const int code = errno;
+        file.cancelWriting();
+        *error = writeFailure(path, code);
+        return false;
+    }
+
+    // Reading the order files is most of the work: a few blocks are read and formatted on other
+    // threads while this one writes the block before them, always in list order.
+    std::atomic<bool> stop{false};
+    std::deque<std::future<Block>> pending;
+    int next = 0;
+    const auto launch = [&] {
+        if (next >= orders.size())
+            return;
+        const int from = next;
+        next = std::min<int>(next + kBlockOrders, orders.size());
+        pending.push_back(std::async(std::launch::async, formatBlock, std::cref(orders), from, next, std::cref(stop)));
+    };
+    for (int i = 0; i < kBlocksAhead; ++i)
+        launch();
+    const auto abandon = [&] {
+        stop = true;
+        pending.clear(); // waits for the blocks still being read
+        file.cancelWriting();
+    };
+
+    int done = 0;
+    while (!pending.empty()) {
+        if (progress && !progress(done, orders.size())) {
+            abandon();
+            result->cancelled = true;
+            return false;
+        }
+        Block block = pending.front().get();
+        pending.pop_front();
+        launch();
+        if (!writeAll(file.handle(), block.bytes)) {
+            const int code = errno;
+            abandon();
+            *error = writeFailure(path, code);
+            return false;
+        }
+        done = block.end;
+        result->orders += block.orders;
+        result->rows += block.rows;
+        result->skipped += block.skipped;
+    }
+    if (progress && !progress(orders.size(), orders.size())) {
+        file.cancelWriting();
+        result->cancelled = true;
+        return false;
+    }
+    // Every write and the flush to disk are checked before the old file is replaced.
+    if (::fsync(file.handle()) != 0) {
+        const int code = errno;
+        file.cancelWriting();
+        *error = writeFailure(path, code);
+        return false;
+    }
+    errno = 0;
+    if (!file.commit()) {
+        *error = writeFailure(path, errno);
+        return false;
+    }
+    return true;
+}
+
+} // namespace data

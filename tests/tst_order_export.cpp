@@ -1,0 +1,141 @@
+#include "data/order_export.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <QTest>
+
+class TestOrderExport : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fields_data();
+    void fields();
+    void smallRegister();
+    void nothingLeftBehind_data();
+    void nothingLeftBehind();
+};
+
+namespace {
+QByteArray dataFile(const QByteArrayList& lines)
+{
+    return lines.join("\r\n") + "\r\n";
+}
+
+void writeRegister(const testsupport::AppFolder& folder)
+{
+    // An empty line, a repeated entry and an order whose files are gone are all in the list.
+    folder.write("Order/Lista.log", "1001\r\n\r\n1002\r\n1001\r\n1003\r\n");
+    folder.write("Order/1001.OrderData.log",
+                 dataFile({"42", "Kalle \"K\" AB", "08", "123 45", "1001", "2026-12-07", "ORDERMOTTAGARE",
+                           "1, Created not printed", "1004", "Elektroskandia; G\xf6teborg"}));
+    folder.write("Order/1001.OrderBasket.log", "\"A1\",\"Skruv\",\"1234,5\",\"2\",\"st\"\r\n"
+                                               "\"B2\",\" Mutter\",\"12,50\",\"1 000\",\"st\"\r\n"
+                                               "\"C3\",\"Pris saknas\",\"\",\"3\",\"m\"\r\n");
+    folder.write("Order/1002.OrderData.log",
+                 dataFile({"7", "Eva", "", "555", "1002", "2026-12-08", "ORDERMOTTAGARE", "0", "", ""}));
+}
+} // namespace
+
+void TestOrderExport::fields_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("plain") << "Skruv 4x40"
+                           << "Skruv 4x40";
+    QTest::newRow("comma needs nothing") << "Ahlsell, Syd"
+                                         << "Ahlsell, Syd";
+    QTest::newRow("semicolon") << "a;b"
+                               << "\"a;b\"";
+    QTest::newRow("quote doubled") << "15\" skärm"
+                                   << "\"15\"\" skärm\"";
+    QTest::newRow("line break") << "a\r\nb"
+                                << "\"a\r\nb\"";
+    QTest::newRow("leading blank") << " x"
+                                   << "\" x\"";
+    QTest::newRow("trailing tab") << "x\t"
+                                  << "\"x\t\"";
+    QTest::newRow("inner blank") << "x y"
+                                 << "x y";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestOrderExport::fields()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, written);
+    QCOMPARE(data::csvField(value), written);
+}
+
+void TestOrderExport::smallRegister()
+{
+    testsupport::AppFolder folder;
+    writeRegister(folder);
+    const QString path = folder.file("export.csv");
+    data::ExportResult result;
+    QString error;
+    QVERIFY2(data::exportOrders(path, &result, &error), qPrintable(error));
+
+    const QByteArray expected =
+        "\xEF\xBB\xBF"
+        "Ordernummer;Orderdatum;S\xC3\xA4ljare;Status;Kundnummer;Namn;Telefon;Leverant\xC3\xB6rsnummer;"
+        "Leverant\xC3\xB6r;Artikelnummer;Ben\xC3\xA4mning;\xC3\x80-pris;Antal;Enhet;Belopp\r\n"
+        "1001;2026-12-07;ORDERMOTTAGARE;1, Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
+        "\"Elektroskandia; G\xC3\xB6teborg\";A1;Skruv;1234,5;2;st;2469,00\r\n"
+        "1001;2026-12-07;ORDERMOTTAGARE;1, Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
+        "\"Elektroskandia; G\xC3\xB6teborg\";B2;\" Mutter\";12,50;1 000;st;12500,00\r\n"
+        "1001;2026-12-07;ORDERMOTTAGARE;1, Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
+        "\"Elektroskandia; G\xC3\xB6teborg\";C3;Pris saknas;;3;m;\r\n"
+        "1002;2026-12-08;ORDERMOTTAGARE;0;7;Eva;555;;;;;;;;\r\n";
+    QCOMPARE(folder.read("export.csv"), expected);
+    QCOMPARE(result.orders, 2);
+    QCOMPARE(result.rows, 4);
+    QCOMPARE(result.skipped, QStringList{"1003"});
+}
+
+void TestOrderExport::nothingLeftBehind_data()
+{
+    QTest::addColumn<QByteArray>("before"); // null: no file there
+    QTest::addColumn<int>("cancelAtCall");  // -1: never cancelled
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("error"); // part of the message, empty for a cancel
+
+    QTest::newRow("cancelled at once") << QByteArray() << 0 << "export.csv"
+                                       << "";
+    QTest::newRow("cancelled when all is written keeps the old file") << QByteArray("gammal\r\n") << 1 << "export.csv"
+                                                                      << "";
+    QTest::newRow("folder missing") << QByteArray() << -1 << "saknas/export.csv"
+                                    << "Kunde inte skapa filen";
+}
+
+void TestOrderExport::nothingLeftBehind()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, cancelAtCall);
+    QFETCH(QString, target);
+    QFETCH(QString, error);
+
+    testsupport::AppFolder folder;
+    writeRegister(folder);
+    if (!before.isNull())
+        folder.write(target, before);
+    const QStringList filesBefore = QDir(folder.path()).entryList(QDir::Files);
+
+    int calls = 0;
+    data::ExportResult result;
+    QString message;
+    const bool ok =
+        data::exportOrders(folder.file(target), &result, &message, [&](int, int) { return calls++ != cancelAtCall; });
+    QVERIFY(!ok);
+    QCOMPARE(result.cancelled, error.isEmpty());
+    QVERIFY2(message.contains(error), qPrintable(message));
+    QCOMPARE(folder.exists(target), !before.isNull());
+    if (!before.isNull())
+        QCOMPARE(folder.read(target), before);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), filesBefore);
+}
+
+QTEST_GUILESS_MAIN(TestOrderExport)
+#include "tst_order_export.moc"
