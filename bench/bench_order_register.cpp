@@ -89,10 +89,6 @@ double medianMs(const std::function<void()>& prepare, const std::function<void()
     return times[times.size() / 2];
 }
 
-void report(const char* what, double ms, double limit)
-{
-    std::printf("%-52s %8.2f ms  (limit %3.0f ms) %s\n", what, ms, limit, ms < limit ? "ok" : "TOO SLOW");
-}
 } // namespace
 
 int main(int argc, char* argv[])

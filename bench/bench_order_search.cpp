@@ -54,16 +54,6 @@ void writeOrders()
         qFatal("cannot write the order list");
 }
 
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-void report(const char* what, double ms, double limit)
-{
-    std::printf("%-52s %8.2f ms  (limit %4.0f ms) %s\n", what, ms, limit, ms < limit ? "ok" : "TOO SLOW");
-}
 } // namespace
 
 int main(int argc, char* argv[])

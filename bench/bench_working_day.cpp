@@ -25,12 +25,6 @@
 
 namespace {
 
-double median(std::vector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
 QByteArray basket(int records, const char* tag)
 {
     QByteArray bytes;

@@ -41,17 +41,6 @@ QLabel* makeValueLabel(QWidget* parent, const QString& name, int left, int top, 
     return label;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, int width, int maxLength = 32767)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setMaxLength(maxLength);
-    // Every value becomes one line of the order data file; a pasted line break would shift the lines after it.
-    static const QRegularExpression oneLine(QStringLiteral("[^\\r\\n]*"));
-    box->setValidator(new QRegularExpressionValidator(oneLine, box));
-    ui::place(box, left, top, width, 285);
-    return box;
-}
 } // namespace
 
 frmZelOrderNew* frmZelOrderNew::instance()
@@ -108,10 +97,10 @@ frmZelOrderNew::frmZelOrderNew()
     for (int i = 0; i < 3; ++i)
         Label1[i] =
             ui::makeLabel(Frame1, QStringLiteral("Label1(%1)").arg(i), customerCaptions.at(i), 120, 330 + 390 * i, 900);
-    Text1 = makeTextBox(Frame1, QStringLiteral("Text1"), 1080, 300, 1455);
-    Text2 = makeTextBox(Frame1, QStringLiteral("Text2"), 1080, 690, 3255);
-    Text3 = makeTextBox(Frame1, QStringLiteral("Text3"), 1080, 1080, 615, 4);
-    Text4 = makeTextBox(Frame1, QStringLiteral("Text4"), 1755, 1080, 1575, 11);
+    Text1 = ui::makeTextBox(Frame1, QStringLiteral("Text1"), 1080, 300, 1455);
+    Text2 = ui::makeTextBox(Frame1, QStringLiteral("Text2"), 1080, 690, 3255);
+    Text3 = ui::makeTextBox(Frame1, QStringLiteral("Text3"), 1080, 1080, 615, 285, 4);
+    Text4 = ui::makeTextBox(Frame1, QStringLiteral("Text4"), 1755, 1080, 1575, 285, 11);
 
     Label2 = ui::makeLabel(client, QStringLiteral("Label2"), QStringLiteral("Ordernr"), 4800, 180, 1000);
     Label3 = ui::makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Orderdatum"), 4800, 480, 1000);
@@ -130,7 +119,7 @@ frmZelOrderNew::frmZelOrderNew()
     Frame2->setObjectName(QStringLiteral("Frame2"));
     ui::place(Frame2, 120, 1680, 8535, 615);
     Label6 = ui::makeLabel(Frame2, QStringLiteral("Label6"), QStringLiteral("Leverantör"), 120, 225, 900);
-    txtLevNr = makeTextBox(Frame2, QStringLiteral("txtLevNr"), 1080, 195, 1215);
+    txtLevNr = ui::makeTextBox(Frame2, QStringLiteral("txtLevNr"), 1080, 195, 1215);
     txtLevNr->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
     Command1 = ui::makeGlyphButton(Frame2, QStringLiteral("Command1"), QStringLiteral("4"), 2340, 195, 300, 285);
     dbLevName = makeValueLabel(Frame2, QStringLiteral("dbLevName"), 2760, 225, 5655);

@@ -26,16 +26,6 @@ constexpr int kButtonGap = 125;
 constexpr int kClientWidth = kMargin + kListWidth + kMargin;
 constexpr int kClientHeight = kButtonTop + 375 + kMargin;
 
-QLineEdit* makeField(QWidget* parent, const QString& name, int top, int width)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    // A record is one line of the file.
-    static const QRegularExpression oneLine(QStringLiteral("[^\\r\\n]*"));
-    box->setValidator(new QRegularExpressionValidator(oneLine, box));
-    ui::place(box, kFieldLeft, top, width, 285);
-    return box;
-}
 } // namespace
 
 frmLeverantorLista* frmLeverantorLista::instance()
@@ -76,10 +66,11 @@ frmLeverantorLista::frmLeverantorLista()
     ui::speak(ListView1, windowTitle());
 
     lblNamn = ui::makeLabel(this, QStringLiteral("lblNamn"), QStringLiteral("Namn:"), kMargin, kNameTop + 30, 900);
-    txtNamn = makeField(this, QStringLiteral("txtNamn"), kNameTop, kListWidth - (kFieldLeft - kMargin));
+    txtNamn =
+        ui::makeTextBox(this, QStringLiteral("txtNamn"), kFieldLeft, kNameTop, kListWidth - (kFieldLeft - kMargin));
     lblNummer =
         ui::makeLabel(this, QStringLiteral("lblNummer"), QStringLiteral("Nummer:"), kMargin, kNumberTop + 30, 900);
-    txtNummer = makeField(this, QStringLiteral("txtNummer"), kNumberTop, 1500);
+    txtNummer = ui::makeTextBox(this, QStringLiteral("txtNummer"), kFieldLeft, kNumberTop, 1500);
     ui::nameAfter(txtNamn, lblNamn);
     ui::nameAfter(txtNummer, lblNummer);
 

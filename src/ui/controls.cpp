@@ -4,6 +4,8 @@
 #include "ui/glyph_button.h"
 #include "ui/twips.h"
 
+#include <QRegularExpressionValidator>
+
 namespace ui {
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
@@ -28,6 +30,17 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     nameAfterCaption(button);
     place(button, left, top, width, height);
     return button;
+}
+
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, int width, int height, int maxLength)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setMaxLength(maxLength);
+    static const QRegularExpression oneLine(QStringLiteral("[^\\r\\n]*"));
+    box->setValidator(new QRegularExpressionValidator(oneLine, box));
+    place(box, left, top, width, height);
+    return box;
 }
 
 GlyphButton* makeGlyphButton(QWidget* parent, const QString& name, const QString& letter, int left, int top, int width,

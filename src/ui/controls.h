@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace ui {
@@ -12,6 +13,11 @@ class GlyphButton;
 // A caption or value label; labels never take the focus.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                   int height = 255);
+
+// A text box that takes one line only: every value becomes one line of a file, and a pasted line
+// break would shift the lines after it.
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, int width, int height = 285,
+                       int maxLength = 32767);
 
 // A command button; Enter presses it while it has the focus. It is called what its caption says.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
