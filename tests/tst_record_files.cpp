@@ -136,6 +136,11 @@ void TestRecordFiles::codePage_data()
     QTest::newRow("a character beyond 16 bits is one ?") << QStringLiteral("x\U0001F600y") << QByteArray("x?y");
     QTest::newRow("half a character at the end is ?") << QString("123") + QChar(0xD83D) << QByteArray("123?");
     QTest::newRow("lone low half is ?") << QStringLiteral("å") + QChar(0xDE00) + "b" << QByteArray("\xe5?b");
+    // A misfit early in a value must not turn the letters after it into "?" as well.
+    QTest::newRow("misfit, then swedish letters") << QStringLiteral("≥ mässing") << QByteArray("? m\xe4ssing");
+    QTest::newRow("misfits around a fitting letter") << QStringLiteral("Łódź") << QByteArray("?\xf3" "d?");
+    QTest::newRow("misfit, then å ä ö é, misfit at the end") << QStringLiteral("Ж åäöé≥") << QByteArray("? \xe5\xe4\xf6\xe9?");
+    QTest::newRow("undefined C1 controls keep their byte") << QStringLiteral("\u0081\u009d\u0080") << QByteArray("\x81\x9d?");
 }
 
 void TestRecordFiles::codePage()
