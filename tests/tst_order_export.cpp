@@ -101,13 +101,34 @@ void TestOrderExport::nothingLeftBehind_data()
     QTest::addColumn<int>("cancelAtCall");  // -1: never cancelled
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("error"); // part of the message, empty for a cancel
+    QTest::addColumn<QString>("setup"); // "read-only", or "link:" and what the target links to
 
+    const QByteArray list = "1001\r\n\r\n1002\r\n1001\r\n1003\r\n";
     QTest::newRow("cancelled at once") << QByteArray() << 0 << "export.csv"
+                                       << ""
                                        << "";
     QTest::newRow("cancelled when all is written keeps the old file") << QByteArray("gammal\r\n") << 1 << "export.csv"
+                                                                      << ""
                                                                       << "";
     QTest::newRow("folder missing") << QByteArray() << -1 << "saknas/export.csv"
-                                    << "Kunde inte skapa filen";
+                                    << "finns inte"
+                                    << "";
+    // The program's own files are never an export's target, whoever runs it.
+    QTest::newRow("over the order list") << list << -1 << "Order/Lista.log"
+                                         << "hör till programmet"
+                                         << "";
+    QTest::newRow("into the Order folder") << QByteArray() << -1 << "Order/export.csv"
+                                           << "hör till programmet"
+                                           << "";
+    QTest::newRow("into System") << QByteArray() << -1 << "System/export.csv"
+                                 << "hör till programmet"
+                                 << "";
+    QTest::newRow("through a link to the order list") << list << -1 << "export.csv"
+                                                      << "symbolisk länk"
+                                                      << "link:Order/Lista.log";
+    QTest::newRow("over a read-only file") << QByteArray("gammal\r\n") << -1 << "export.csv"
+                                           << "skrivskyddad"
+                                           << "read-only";
 }
 
 void TestOrderExport::nothingLeftBehind()
@@ -116,11 +137,17 @@ void TestOrderExport::nothingLeftBehind()
     QFETCH(int, cancelAtCall);
     QFETCH(QString, target);
     QFETCH(QString, error);
+    QFETCH(QString, setup);
 
     testsupport::AppFolder folder;
     writeRegister(folder);
-    if (!before.isNull())
+    QDir(folder.path()).mkdir("System");
+    if (setup.startsWith("link:"))
+        QVERIFY(QFile::link(folder.file(setup.mid(5)), folder.file(target)));
+    else if (!before.isNull())
         folder.write(target, before);
+    if (setup == "read-only")
+        QVERIFY(QFile::setPermissions(folder.file(target), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const QStringList filesBefore = QDir(folder.path()).entryList(QDir::Files);
 
     int calls = 0;
@@ -135,6 +162,9 @@ void TestOrderExport::nothingLeftBehind()
     if (!before.isNull())
         QCOMPARE(folder.read(target), before);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), filesBefore);
+    QCOMPARE(folder.read("Order/Lista.log"), QByteArray("1001\r\n\r\n1002\r\n1001\r\n1003\r\n"));
+    QCOMPARE(QDir(folder.file("Order")).entryList(QDir::Files),
+             QStringList({"1001.OrderBasket.log", "1001.OrderData.log", "1002.OrderData.log", "Lista.log"}));
 }
 
 QTEST_GUILESS_MAIN(TestOrderExport)

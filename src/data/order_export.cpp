@@ -1,10 +1,12 @@
 #include "data/order_export.h"
 
+#include "data/app_folder.h"
 #include "data/order_files.h"
 #include "data/order_total.h"
 #include "data/text_file.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 #include <atomic>
@@ -124,6 +126,24 @@ QString writeFailure(const QString& path, int code)
                                                              : QStringLiteral("skrivfel (felnummer %1)").arg(code);
     return QStringLiteral("Kunde inte skriva filen %1: %2.").arg(QDir::toNativeSeparators(path), reason);
 }
+// The export is for the bookkeeper and never lands on the program's own files: not in Order or
+// System (a link to them included), not through a link, not over a read-only file.
+bool mayExportTo(const QString& path, QString* error)
+{
+    if (!canWriteFile(path, error))
+        return false;
+    const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    for (const QString& own : {QStringLiteral("\\Order"), QStringLiteral("\\System")}) {
+        const QString ownFolder = QFileInfo(dataPath(own)).canonicalFilePath();
+        if (!ownFolder.isEmpty() && (folder == ownFolder || folder.startsWith(ownFolder + QLatin1Char('/')))) {
+            *error = QStringLiteral("Exporten skrevs inte till %1: mappen %2 hör till programmet och får bara "
+                                    "innehålla dess egna filer. Välj en annan mapp.")
+                         .arg(quotedForMessage(QDir::toNativeSeparators(path)), QDir::toNativeSeparators(ownFolder));
+            return false;
+        }
+    }
+    return true;
+}
 } // namespace
 
 QString csvField(const QString& value)
@@ -157,6 +177,8 @@ bool exportOrders(const QString& path, ExportResult* result, QString* error, con
         orders.append(entry);
     }
 
+    if (!mayExportTo(path, error))
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = QStringLiteral("Kunde inte skapa filen %1: %2.")
