@@ -1,14 +1,18 @@
 #include "data/order_files.h"
+#include "data/order_folder_tidy.h"
 #include "data/order_number.h"
+#include "data/order_number_reservation.h"
 #include "data/order_total.h"
 #include "data/text_codec.h"
 #include "test_support.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 // What a test puts in the Order folder before a number is taken.
-enum class Taken { DataFile, BasketFile, ListLine };
+enum class Taken { DataFile, BasketFile, ListLine, Held, LeftByKilled };
 Q_DECLARE_METATYPE(Taken)
 using TakenNumbers = QList<QPair<QString, Taken>>;
 
@@ -20,6 +24,7 @@ private Q_SLOTS:
     void freeOrderNumber_data();
     void freeOrderNumber();
     void freeOrderNumberWithoutOrderFolder();
+    void leftoversTidied();
     void orderData_data();
     void orderData();
     void orderDataReplacedWhole();
@@ -61,6 +66,9 @@ void TestOrderFiles::freeOrderNumber_data()
     QTest::newRow("other numbers do not matter")
         << monday << TakenNumbers{{"211522", Taken::DataFile}, {"2115312", Taken::ListLine}} << "211532";
     // 11:05:03 forms the same digits as 1:15:03.
+    QTest::newRow("held by another order window") << monday << TakenNumbers{{"211532", Taken::Held}} << "211542";
+    QTest::newRow("a hold left by a killed program is taken over")
+        << monday << TakenNumbers{{"211532", Taken::LeftByKilled}} << "211532";
     QTest::newRow("same digits from another time of day")
         << QDateTime(QDate(2026, 12, 7), QTime(11, 5, 3)) << TakenNumbers{{"211532", Taken::DataFile}} << "211542";
     QTest::newRow("stepping over the minute and the hour")
@@ -80,8 +88,22 @@ void TestOrderFiles::freeOrderNumber()
 
     testsupport::AppFolder folder;
     QByteArray list;
+    data::OrderNumberReservation other;
     for (const auto& [used, where] : taken) {
-        if (where == Taken::DataFile)
+        if (where == Taken::Held || where == Taken::LeftByKilled) {
+            QVERIFY(other.reserveExisting(used));
+            if (where == Taken::LeftByKilled) {
+                // The same hold, as a process that has ended left it.
+                const QByteArray hold = folder.read("Order/" + used + ".reservation");
+                other.release();
+                QProcess ended;
+                ended.start("true");
+                QVERIFY(ended.waitForStarted());
+                const qint64 pid = ended.processId();
+                QVERIFY(ended.waitForFinished());
+                folder.write("Order/" + used + ".reservation", QByteArray::number(pid) + hold.mid(hold.indexOf('\n')));
+            }
+        } else if (where == Taken::DataFile)
             folder.write("Order/" + used + ".OrderData.log", "x\r\n");
         else if (where == Taken::BasketFile)
             folder.write("Order/" + used + ".OrderBasket.log", "\"a\",\"b\",\"c\",\"d\",\"ST\"\r\n");
@@ -91,8 +113,14 @@ void TestOrderFiles::freeOrderNumber()
     if (!list.isEmpty())
         folder.write("Order/Lista.log", "10001\r\n" + list);
 
-    const QString formed = data::freeOrderNumber(clock);
+    data::OrderNumberReservation mine;
+    QString error;
+    const QString formed = mine.reserveFree(clock, &error);
     QCOMPARE(formed, number);
+    QVERIFY(folder.exists("Order/" + formed + ".reservation"));
+    mine.release();
+    QVERIFY(!folder.exists("Order/" + formed + ".reservation"));
+    QCOMPARE(data::freeOrderNumber(clock), number);
     QVERIFY(formed.size() >= 5 && formed.size() <= 8);
     QCOMPARE(formed.front(), formed.back());
 }
@@ -102,6 +130,35 @@ void TestOrderFiles::freeOrderNumberWithoutOrderFolder()
     testsupport::AppFolder folder(false);
     const QDateTime clock(QDate(2026, 12, 12), QTime(19, 53, 21));
     QCOMPARE(data::freeOrderNumber(clock), QStringLiteral("71953217"));
+}
+
+// What killed programs left goes once it is a minute old; what another program uses now stays.
+void TestOrderFiles::leftoversTidied()
+{
+    testsupport::AppFolder folder;
+    data::OrderNumberReservation live;
+    QVERIFY(live.reserveExisting("211532"));
+    const QByteArray hold = folder.read("Order/211532.reservation");
+    QProcess ended;
+    ended.start("true");
+    QVERIFY(ended.waitForStarted());
+    const qint64 deadPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    folder.write("Order/311532.reservation", QByteArray::number(deadPid) + hold.mid(hold.indexOf('\n')));
+    for (const QString name : {"Lista.log", "Lista.log.AbC123", "Lista.log.lock", "Lista.log.lock.rmlock",
+                               "411532.reservation", "notes.txt", "1.OrderData.log.lock.rmlock.x"})
+        folder.write("Order/" + name, name == "411532.reservation" ? QByteArray() : QByteArray("x"));
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-61);
+    for (const QString& name : QDir(folder.file("Order")).entryList(QDir::Files)) {
+        QFile file(folder.file("Order/" + name));
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    folder.write("Order/1.OrderData.log.Xy12Z9", "a replace going on now");
+
+    data::tidyOrderFolder();
+    QCOMPARE(QDir(folder.file("Order")).entryList(QDir::Files),
+             QStringList({"1.OrderData.log.lock.rmlock.x", "1.OrderData.log.Xy12Z9", "211532.reservation", "Lista.log",
+                          "notes.txt"}));
 }
 
 void TestOrderFiles::orderData_data()
@@ -234,7 +291,7 @@ void TestOrderFiles::writeFailures()
 
     QString dataError, listError, basketError;
     const bool dataOk = data::writeOrderData("10001", QStringList(10, "x"), &dataError);
-    const bool listOk = data::appendToOrderList("10001", &listError);
+    const bool listOk = data::listOrderOnce("10001", &listError);
     const bool basketOk = data::appendOrderLine("10001", {"A", "B", "1", "2", "ST"}, &basketError);
 
     // Exactly the operations that touch the blocked path fail, each naming what failed.
@@ -269,9 +326,12 @@ void TestOrderFiles::orderList_data()
 
     QTest::newRow("missing file is created")
         << QByteArray() << QStringList{"10001"} << QByteArray("10001\r\n") << QStringList{"10001"};
-    QTest::newRow("a repeated save lists the number twice")
-        << QByteArray("10001\r\n") << QStringList{"211532", "211532"} << QByteArray("10001\r\n211532\r\n211532\r\n")
-        << QStringList{"10001", "211532", "211532"};
+    QTest::newRow("a repeated save lists the number once")
+        << QByteArray("10001\r\n") << QStringList{"211532", "211532"} << QByteArray("10001\r\n211532\r\n")
+        << QStringList{"10001", "211532"};
+    QTest::newRow("a number listed twice already is left as it is")
+        << QByteArray("211532\r\n10001\r\n211532\r\n") << QStringList{"211532", "10001"}
+        << QByteArray("211532\r\n10001\r\n211532\r\n") << QStringList{"211532", "10001", "211532"};
     QTest::newRow("last line without CR LF, edited elsewhere")
         << QByteArray("10001\n20002") << QStringList{} << QByteArray("10001\n20002") << QStringList{"10001", "20002"};
     QTest::newRow("appending after a last line without CR LF")
@@ -294,7 +354,7 @@ void TestOrderFiles::orderList()
         folder.write("Order/Lista.log", before);
     QString error;
     for (const QString& number : appended)
-        QVERIFY2(data::appendToOrderList(number, &error), qPrintable(error));
+        QVERIFY2(data::listOrderOnce(number, &error), qPrintable(error));
     QCOMPARE(folder.read("Order/Lista.log"), after);
     QStringList got{"stale"};
     QVERIFY(data::readOrderList(&got, &error));
@@ -325,6 +385,12 @@ void TestOrderFiles::basket_data()
         << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"") << QVector<data::OrderLine>{untouched}
         << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n\"\",\"\",\"\",\"\",\"ST\"\r\n")
         << QVector<data::OrderLine>{{"A", "B", "1", "2", "ST"}, untouched};
+    // Whatever path a value comes by, the writer itself refuses what would shift the record.
+    QTest::newRow("inch mark and line break are refused, the file untouched")
+        << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n")
+        << QVector<data::OrderLine>{{"R1", "R\u00f6r 1/2\", m\u00e4ssing", "45,00", "10", "ST"},
+                                    {"R2", "Lock", "1", "2\r\n3", "ST"}}
+        << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n") << QVector<data::OrderLine>{{"A", "B", "1", "2", "ST"}};
 }
 
 void TestOrderFiles::basket()
@@ -338,8 +404,12 @@ void TestOrderFiles::basket()
     if (!before.isEmpty())
         folder.write("Order/10001.OrderBasket.log", before);
     QString error;
-    for (const data::OrderLine& line : lines)
-        QVERIFY2(data::appendOrderLine("10001", line, &error), qPrintable(error));
+    for (const data::OrderLine& line : lines) {
+        const bool fits = !line.fields().join(QString()).contains(QRegularExpression("[\"\r\n]"));
+        QVERIFY2(data::appendOrderLine("10001", line, &error) == fits, qPrintable(error));
+        if (!fits)
+            QVERIFY2(error.contains(line.description.contains('"') ? "Benämning" : "Antal"), qPrintable(error));
+    }
     QCOMPARE(folder.exists("Order/10001.OrderBasket.log"), !bytes.isEmpty());
     QCOMPARE(folder.read("Order/10001.OrderBasket.log"), bytes);
     QVector<data::OrderLine> got;
@@ -413,6 +483,8 @@ void TestOrderFiles::editBasket()
     const bool ok = remove ? data::removeOrderLine("10001", row, shown, &error)
                            : data::replaceOrderLine("10001", row, shown, {"N", "Ny, rad", "3", "4", "KG"}, &error);
     QVERIFY2(ok == done, qPrintable(error));
+    QCOMPARE(folder.read("Order/10001.OrderBasket.log"), after);
+    QVERIFY(!data::replaceOrderLine("10001", 0, shown, {"A", "1/2\"", "1", "2", "ST"}, &error));
     QCOMPARE(folder.read("Order/10001.OrderBasket.log"), after);
 }
 

@@ -131,7 +131,7 @@ bool writeSampleOrder(const QString& number, const QStringList& header, const QV
     bool ok = data::writeOrderData(number, header, &error);
     for (const data::OrderLine& line : lines)
         ok = ok && data::appendOrderLine(number, line, &error);
-    ok = ok && data::appendToOrderList(number, &error);
+    ok = ok && data::listOrderOnce(number, &error);
     if (!ok)
         fail(QStringLiteral("sample order %1: %2").arg(number, error));
     return ok;

@@ -25,7 +25,7 @@ bool FileLock::acquire(QString* error)
     QString reason;
     switch (m_lock.error()) {
     case QLockFile::LockFailedError:
-        reason = QStringLiteral("orderregistret är upptaget av ett annat program; försök igen om en stund");
+        reason = QStringLiteral("filen är upptagen av ett annat program; försök igen om en stund");
         break;
     case QLockFile::PermissionError:
         reason = QStringLiteral("åtkomst nekad till mappen");

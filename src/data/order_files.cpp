@@ -2,6 +2,7 @@
 
 #include "data/app_folder.h"
 #include "data/file_lock.h"
+#include "data/order_folder_tidy.h"
 #include "data/record_io.h"
 #include "data/text_codec.h"
 #include "data/text_file.h"
@@ -59,10 +60,46 @@ QString oneLine(QString value)
     return value;
 }
 
+// A quote inside a field would end it early when the record is read back, and a line break would
+// split the record: every value after it would shift into the wrong field. No path may write one.
+bool fieldsFit(const OrderLine& line, const QString& path, QString* error)
+{
+    static const QStringList names{QStringLiteral("Artikelnr"), QStringLiteral("Benämning"), QStringLiteral("A-pris"),
+                                   QStringLiteral("Antal"), QStringLiteral("Enhet")};
+    const QStringList fields = line.fields();
+    for (int i = 0; i < fields.size(); ++i) {
+        const QString& value = fields.at(i);
+        if (value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\r')) ||
+            value.contains(QLatin1Char('\n'))) {
+            *error = QStringLiteral("Orderraden sparades inte i %1: fältet %2 (%3) innehåller ett citattecken eller en "
+                                    "radbrytning, som orderfilen inte kan lagra. Ta bort tecknet och försök igen.")
+                         .arg(quotedForMessage(path), names.at(i), quotedForMessage(value));
+            return false;
+        }
+    }
+    return true;
+}
+
+// An order's files are named after its number; a number that is no plain name (a path, "..") would
+// write outside the order folder, so no writer takes one.
+bool plainNumber(const QString& orderNumber, QString* error)
+{
+    if (!orderNumber.isEmpty() && isPlainOrderName(orderNumber)) {
+        // Every writer of an order file starts here: the first one of a run clears what killed
+        // programs left in the folder.
+        tidyOrderFolderOnce();
+        return true;
+    }
+    *error = QStringLiteral("\"%1\" är inget ordernummer; ingen orderfil skrevs.").arg(quotedForMessage(orderNumber));
+    return false;
+}
+
 // Rewrites the basket with the record at `row` replaced by `replacement` (removed when empty).
 bool editBasket(const QString& orderNumber, int row, const OrderLine& expected, const QByteArray& replacement,
                 QString* error)
 {
+    if (!plainNumber(orderNumber, error))
+        return false;
     const QString path = orderBasketPath(orderNumber);
     FileLock lock(path);
     QByteArray bytes;
@@ -110,6 +147,8 @@ bool isPlainOrderName(const QString& entry)
 
 bool writeOrderData(const QString& orderNumber, const QStringList& values, QString* error)
 {
+    if (!plainNumber(orderNumber, error))
+        return false;
     QByteArray bytes;
     for (int i = 0; i < kOrderDataLines; ++i)
         bytes += lineRecord(oneLine(values.value(i)));
@@ -134,11 +173,17 @@ bool readOrderData(const QString& orderNumber, QStringList* values, QString* err
     return true;
 }
 
-bool appendToOrderList(const QString& orderNumber, QString* error)
+bool listOrderOnce(const QString& orderNumber, QString* error)
 {
+    if (!plainNumber(orderNumber, error))
+        return false;
     const QString path = orderListPath();
     FileLock lock(path);
-    return canWriteFile(path, error) && lock.acquire(error) && appendToFile(path, lineRecord(orderNumber), error);
+    QStringList entries;
+    // Read under the lock, so that two programs saving the same order cannot both find it missing.
+    if (!canWriteFile(path, error) || !lock.acquire(error) || !readOrderList(&entries, error))
+        return false;
+    return entries.contains(orderNumber) || appendToFile(path, lineRecord(orderNumber), error);
 }
 
 bool readOrderList(QStringList* entries, QString* error)
@@ -158,9 +203,12 @@ bool readOrderList(QStringList* entries, QString* error)
 
 bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString* error)
 {
+    if (!plainNumber(orderNumber, error))
+        return false;
     const QString path = orderBasketPath(orderNumber);
     FileLock lock(path);
-    return canWriteFile(path, error) && lock.acquire(error) && appendToFile(path, quotedRecord(line.fields()), error);
+    return fieldsFit(line, path, error) && canWriteFile(path, error) && lock.acquire(error) &&
+           appendToFile(path, quotedRecord(line.fields()), error);
 }
 
 bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error)
@@ -195,7 +243,8 @@ bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QStr
 bool replaceOrderLine(const QString& orderNumber, int row, const OrderLine& expected, const OrderLine& line,
                       QString* error)
 {
-    return editBasket(orderNumber, row, expected, quotedRecord(line.fields()), error);
+    return fieldsFit(line, orderBasketPath(orderNumber), error) &&
+           editBasket(orderNumber, row, expected, quotedRecord(line.fields()), error);
 }
 
 bool removeOrderLine(const QString& orderNumber, int row, const OrderLine& expected, QString* error)
@@ -205,6 +254,8 @@ bool removeOrderLine(const QString& orderNumber, int row, const OrderLine& expec
 
 bool writeOrderStatus(const QString& orderNumber, const QString& status, QString* error)
 {
+    if (!plainNumber(orderNumber, error))
+        return false;
     const QString path = orderDataPath(orderNumber);
     QByteArray bytes;
     if (!canWriteFile(path, error) || !readFileBytes(path, &bytes, error))

@@ -23,10 +23,12 @@ bool isPlainOrderName(const QString& entry);
 bool writeOrderData(const QString& orderNumber, const QStringList& values, QString* error);
 bool readOrderData(const QString& orderNumber, QStringList* values, QString* error);
 
-// One line per saved order; a missing list file is an empty list.
-bool appendToOrderList(const QString& orderNumber, QString* error);
+// One line per saved order; a missing list file is an empty list. An order is listed once: when the
+// list names it already, nothing is written.
+bool listOrderOnce(const QString& orderNumber, QString* error);
 bool readOrderList(QStringList* entries, QString* error);
 
+// Writers refuse a field holding a double quote or a line break, which the record form cannot hold.
 bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString* error);
 // An order saved without lines has no basket file: that reads as no lines, not as an error.
 bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error);

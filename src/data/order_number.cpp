@@ -1,9 +1,6 @@
 #include "data/order_number.h"
 
-#include "data/order_files.h"
-#include "data/text_file.h"
-
-#include <QSet>
+#include "data/order_number_reservation.h"
 
 namespace data {
 
@@ -22,20 +19,9 @@ QString formatOrderDate(const QDate& day)
 
 QString freeOrderNumber(const QDateTime& moment)
 {
-    QStringList listed;
+    OrderNumberReservation probe;
     QString ignored;
-    readOrderList(&listed, &ignored); // an unreadable list cannot name anything; the files still count
-    const QSet<QString> taken(listed.cbegin(), listed.cend());
-
-    // A week of seconds covers every number the pattern can form.
-    constexpr int kSecondsPerWeek = 7 * 24 * 60 * 60;
-    QDateTime candidate = moment;
-    for (int step = 0; step < kSecondsPerWeek; ++step, candidate = candidate.addSecs(1)) {
-        const QString number = formatOrderNumber(candidate);
-        if (!taken.contains(number) && !entryExists(orderDataPath(number)) && !entryExists(orderBasketPath(number)))
-            return number;
-    }
-    return formatOrderNumber(moment);
+    return probe.reserveFree(moment, &ignored);
 }
 
 } // namespace data

@@ -13,10 +13,8 @@ QString formatOrderNumber(const QDateTime& moment);
 // "YYYY-MM-DD".
 QString formatOrderDate(const QDate& day);
 
-// The number for a new order taken at `moment`. The clock's number repeats every week and
-// within a day, so when an older order already uses it (anything stands at its data or basket file's name, a dangling
-// link included, or the order list names it) the moment is stepped forward a second at a time until a free one comes
-// out.
+// The number a new order taken at `moment` would get now (see OrderNumberReservation::reserveFree),
+// without holding it.
 QString freeOrderNumber(const QDateTime& moment);
 
 } // namespace data

@@ -2,6 +2,8 @@
 
 #include "data/file_lock.h"
 #include "data/order_files.h"
+#include "data/order_folder_tidy.h"
+#include "data/order_number_reservation.h"
 #include "data/text_codec.h"
 #include "data/text_file.h"
 
@@ -39,6 +41,14 @@ bool voidOrder(const QString& entry, int occurrence, VoidOutcome* outcome, QStri
 {
     outcome->removedFromList = false;
     const bool withFiles = namesOrderFiles(entry);
+    tidyOrderFolderOnce();
+    // An order open in a window is still being written; its files must stay until it is left.
+    if (withFiles && isOrderNumberHeld(entry)) {
+        *error = QStringLiteral("Ordern %1 är öppen i ett orderfönster, i det här eller ett annat program. "
+                                "Den kan makuleras när fönstret har lämnat den.")
+                     .arg(quotedForMessage(entry));
+        return false;
+    }
     const QString dataFile = withFiles ? orderDataPath(entry) : QString();
     const QString basketFile = withFiles ? orderBasketPath(entry) : QString();
     const QString listFile = orderListPath();

@@ -2,7 +2,9 @@
 
 #include "data/text_codec.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -350,6 +352,24 @@ bool appendToFile(const QString& path, const QByteArray& bytes, QString* error)
         return false;
     }
     return true;
+}
+
+int removeLeftovers(const QString& folder, const QRegularExpression& pattern, int minimumAgeSeconds,
+                    const std::function<bool(const QString&)>& inUse)
+{
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minimumAgeSeconds);
+    int removed = 0;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        if (!pattern.match(info.fileName()).hasMatch() || info.isSymLink() || !info.isFile() ||
+            info.lastModified() > before || (inUse && inUse(info.filePath())))
+            continue;
+        if (::unlink(nativePath(info.filePath()).constData()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 bool canDeleteFile(const QString& path, QString* error)

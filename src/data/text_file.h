@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
+#include <functional>
 
 namespace data {
 
@@ -47,6 +49,13 @@ bool canDeleteFile(const QString& path, QString* error);
 
 // Whether path may be replaced or appended to: not a link, not read-only, in a writable folder.
 bool canWriteFile(const QString& path, QString* error);
+
+// Deletes the regular files directly in `folder` whose names match `pattern` and that nobody has
+// changed for `minimumAgeSeconds`: what a program killed mid-write left behind. Links, folders and
+// younger files (another program's live ones) are left alone, and so is a file `inUse` claims.
+// Returns how many went.
+int removeLeftovers(const QString& folder, const QRegularExpression& pattern, int minimumAgeSeconds,
+                    const std::function<bool(const QString&)>& inUse = {});
 
 // A value quoted in a message: at most a line's worth, so a huge value never floods a box.
 QString quotedForMessage(const QString& value);

@@ -281,7 +281,7 @@ void frmZelOrderNew::Command6_Click()
     QString error;
     // A reopened order is in the order list already.
     if (!data::writeOrderData(number, orderDataValues(), &error) ||
-        (!m_reopened && !data::appendToOrderList(number, &error))) {
+        (!m_reopened && !data::listOrderOnce(number, &error))) {
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
         return;
     }

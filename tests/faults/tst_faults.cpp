@@ -123,7 +123,7 @@ QString run(const QString& action)
     else if (action == "add line")
         ok = data::appendOrderLine("211532", kLine, &error);
     else if (action == "append list")
-        ok = data::appendToOrderList("211533", &error);
+        ok = data::listOrderOnce("211533", &error);
     else if (action == "void")
         ok = data::voidOrder("211532", 0, &voided, &error);
     else if (action == "read data")

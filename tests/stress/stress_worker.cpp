@@ -99,7 +99,7 @@ bool StressWorker::save(const QString& number)
     if (!journal(QStringLiteral("saving ") + number))
         return false;
     QString error;
-    if (data::writeOrderData(number, orderValues(number, m_lines), &error) && data::appendToOrderList(number, &error)) {
+    if (data::writeOrderData(number, orderValues(number, m_lines), &error) && data::listOrderOnce(number, &error)) {
         ++m_saves;
         return journal(QStringLiteral("saved ") + number);
     }
