@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTest>
 #include <cerrno>
 #include <cstdio>
@@ -157,12 +158,15 @@ QString run(const QString& action)
 }
 
 // Runs the action in a fresh copy of this program, so a call that blocks or runs away is stopped after the
-// timeout and a crash is a failed row; wrapper is a command that runs it, such as setpriv.
-QString inChild(const QString& folder, const QString& action, int timeoutMs, QStringList wrapper = {})
+// timeout and a crash is a failed row; command is the program and what runs it, such as setpriv, when not
+// this program itself.
+QString inChild(const QString& folder, const QString& action, int timeoutMs, QStringList command = {})
 {
     QProcess child;
-    wrapper << QCoreApplication::applicationFilePath() << kChild << folder << action;
-    child.start(wrapper.takeFirst(), wrapper);
+    if (command.isEmpty())
+        command << QCoreApplication::applicationFilePath();
+    command << kChild << folder << action;
+    child.start(command.takeFirst(), command);
     if (!child.waitForFinished(timeoutMs)) {
         child.kill();
         child.waitForFinished();
@@ -195,6 +199,23 @@ void putAt(const QString& path, const QString& kind)
         qFatal("cannot put %s at %s", qPrintable(kind), qPrintable(path));
 }
 
+// Copies this program and the shim it loads into the folder, open to everyone, for another user to run: the
+// build tree may lie in a folder only its owner can enter. The copy finds the shim beside it ($ORIGIN).
+// Empty when a copy fails.
+QString copyForOthers(const QString& folder)
+{
+    const QFile::Permissions open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                    QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    const QString program = folder + '/' + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    const QString shim = QStringLiteral(ZEL_FAULT_SHIM);
+    const QList<QPair<QString, QString>> copies = {{QCoreApplication::applicationFilePath(), program},
+                                                   {shim, folder + '/' + QFileInfo(shim).fileName()}};
+    for (const auto& [from, to] : copies)
+        if (!QFile::exists(to) && !(QFile::copy(from, to) && QFile::setPermissions(to, open)))
+            return {};
+    return QFile::setPermissions(folder, open) ? program : QString();
+}
+
 void writeRepeated(const QString& path, const QByteArray& content, qint64 size)
 {
     QFile file(path);
@@ -224,6 +245,9 @@ private Q_SLOTS:
     void linksAsOrderFiles();
     void bigAndOddContent_data();
     void bigAndOddContent();
+
+private:
+    QTemporaryDir m_forOthers; // what another user runs, see copyForOthers
 };
 
 void TestFaults::shimIntercepts_data()
@@ -373,7 +397,13 @@ void TestFaults::readOnly()
     const auto unmark = qScopeGuard([&] { chmod(QFile::encodeName(root + "/Order").constData(), 0755); });
     QCOMPARE(chmod(QFile::encodeName(root + '/' + marked).constData(), marked == "Order" ? 0555 : 0444), 0);
     const Snapshot before = snapshot(folder.path());
-    const QStringList asNobody = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+    QStringList asNobody = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+    if (handOver) {
+        if (QStandardPaths::findExecutable(asNobody[0]).isEmpty())
+            QSKIP("setpriv is not installed, so the action cannot run as the folder's owner.");
+        asNobody << copyForOthers(m_forOthers.path());
+        QVERIFY2(!asNobody.last().isEmpty(), "cannot copy the program and its shim for another user");
+    }
     const QString outcome = handOver ? inChild(root, action, 20000, asNobody) : run(action);
     VERIFY_EMPTY(refusalProblem(outcome, root, named, reason));
     VERIFY_EMPTY(differences(before, snapshot(folder.path())));
