@@ -1,13 +1,10 @@
+// The new-order window's menu, controls and layout, what a screen reader calls them, and closing.
+// The rest of frmZelOrderNew is in new_order_lines.cpp, new_order_lifecycle.cpp and
+// new_order_export.cpp.
 #include "order_entry/new_order_window.h"
 
-#include "data/order_export.h"
-#include "data/order_files.h"
 #include "data/order_number.h"
-#include "data/order_total.h"
-#include "data/text_file.h"
-#include "order_entry/add_line_dialog.h"
 #include "order_register/order_list_window.h"
-#include "pickers/status_picker.h"
 #include "pickers/supplier_list_window.h"
 #include "pickers/supplier_picker.h"
 #include "ui/accessible_names.h"
@@ -22,12 +19,8 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDir>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QMenuBar>
-#include <QProgressDialog>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -220,12 +213,6 @@ void frmZelOrderNew::nameControls()
     ui::describeAfter(dbLevName, Label6, QStringLiteral("namn"));
 }
 
-QStringList frmZelOrderNew::orderDataValues() const
-{
-    return {Text1->text(),      Text2->text(),     Text3->text(),    Text4->text(),    dbOrderNr->text(),
-            dbOrderDag->text(), dbSaljare->text(), dbStatus->text(), txtLevNr->text(), dbLevName->text()};
-}
-
 void frmZelOrderNew::closeEvent(QCloseEvent* event)
 {
     // The close box ends the run like "Stäng" answered Ja, without asking.
@@ -238,33 +225,9 @@ void frmZelOrderNew::Command1_Click()
     frmLeverantor::open();
 }
 
-void frmZelOrderNew::Command2_Click()
+void frmZelOrderNew::mnuOppna_Click()
 {
-    frmAdd* add = frmAdd::instance();
-    add->startAdding();
-    add->showForm();
-}
-
-void frmZelOrderNew::Command3_Click()
-{
-    const int row = ListView1->selectedRow();
-    if (row < 0)
-        return;
-    frmAdd::instance()->changeLine(row, shownLines().at(row));
-}
-
-void frmZelOrderNew::Command4_Click()
-{
-    const int answer = ui::MsgBox(msg1->text(), ui::vbYesNo + ui::vbQuestion, msg2->text());
-    const int row = ListView1->selectedRow();
-    if (answer != ui::vbYes || row < 0)
-        return;
-    QString error;
-    if (!data::removeOrderLine(dbOrderNr->text(), row, shownLines().at(row), &error)) {
-        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
-        return;
-    }
-    ListView1->removeRow(row);
+    frmOrderLista::instance()->showForm();
 }
 
 void frmZelOrderNew::Command5_Click()
@@ -272,210 +235,4 @@ void frmZelOrderNew::Command5_Click()
     if (ui::MsgBox(QStringLiteral("Vill du avsluta ?"), ui::vbYesNo + ui::vbQuestion, QStringLiteral("Avsluta")) ==
         ui::vbYes)
         ui::endProgram();
-}
-
-void frmZelOrderNew::Command6_Click()
-{
-    dbStatus->setText(kSavedStatus);
-    const QString number = dbOrderNr->text();
-    QString error;
-    // A reopened order is in the order list already.
-    if (!data::writeOrderData(number, orderDataValues(), &error) ||
-        (!m_reopened && !data::listOrderOnce(number, &error))) {
-        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
-        return;
-    }
-    m_saved = true;
-    m_statusPickedSinceSave = false;
-    takeBaseline();
-    ui::MsgBox(msg3->text(), ui::vbOKOnly + ui::vbInformation, msg4->text());
-    Command5->setEnabled(true);
-}
-
-void frmZelOrderNew::Command8_Click()
-{
-    frmOrderStatus::open(this);
-}
-
-void frmZelOrderNew::Command9_Click()
-{
-    // Only a status picked after the order was saved is saved into it here.
-    if (!m_saved || !m_statusPickedSinceSave)
-        return;
-    QString error;
-    if (!data::writeOrderStatus(dbOrderNr->text(), dbStatus->text() + QStringLiteral(", ") + dbStatusText->text(),
-                                &error)) {
-        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
-        return;
-    }
-    m_statusPickedSinceSave = false;
-    takeBaseline();
-    ui::MsgBox(msg7->text(), ui::vbOKOnly + ui::vbInformation, msg8->text());
-}
-
-void frmZelOrderNew::receiveStatus(const QString& id, const QString& description)
-{
-    dbStatus->setText(id);
-    dbStatusText->setText(description);
-    m_statusPickedSinceSave = m_saved;
-}
-
-void frmZelOrderNew::mnuNy_Click()
-{
-    startNewOrder();
-}
-
-QStringList frmZelOrderNew::editedValues() const
-{
-    return {Text1->text(),    Text2->text(),     Text3->text(),    Text4->text(),
-            txtLevNr->text(), dbLevName->text(), dbStatus->text(), dbStatusText->text()};
-}
-
-void frmZelOrderNew::takeBaseline()
-{
-    m_baseline = editedValues();
-}
-
-bool frmZelOrderNew::hasUnsavedChanges() const
-{
-    return editedValues() != m_baseline || (!m_saved && ListView1->rowCount() > 0);
-}
-
-bool frmZelOrderNew::mayLeaveOrder()
-{
-    return !hasUnsavedChanges() || ui::MsgBox(msg5->text(), ui::vbYesNo + ui::vbQuestion, msg6->text()) == ui::vbYes;
-}
-
-bool frmZelOrderNew::startNewOrder()
-{
-    if (!mayLeaveOrder())
-        return false;
-    // A line dialog still open belongs to the order being left.
-    if (frmAdd* add = frmAdd::existing())
-        add->unload();
-    for (QLineEdit* box : {Text1, Text2, Text3, Text4, txtLevNr})
-        box->clear();
-    dbLevName->clear();
-    dbStatusText->clear();
-    ListView1->clearRows();
-    m_saved = false;
-    m_reopened = false;
-    m_statusPickedSinceSave = false;
-    const QString left = dbOrderNr->text();
-    Form_Load();
-    // The order left may have taken no file yet; the new one still gets a number of its own.
-    for (QDateTime moment = QDateTime::currentDateTime(); dbOrderNr->text() == left;) {
-        moment = moment.addSecs(1);
-        dbOrderNr->setText(data::freeOrderNumber(moment));
-    }
-    return true;
-}
-
-bool frmZelOrderNew::openSavedOrder(const QStringList& values, const QVector<data::OrderLine>& lines)
-{
-    if (!mayLeaveOrder())
-        return false;
-    if (frmAdd* add = frmAdd::existing())
-        add->unload();
-    QLineEdit* const boxes[] = {Text1, Text2, Text3, Text4};
-    for (int i = 0; i < 4; ++i)
-        boxes[i]->setText(values.value(i));
-    dbOrderNr->setText(values.value(4));
-    dbOrderDag->setText(values.value(5));
-    dbSaljare->setText(values.value(6));
-    dbStatus->setText(values.value(7));
-    dbStatusText->clear();
-    txtLevNr->setText(values.value(8));
-    dbLevName->setText(ui::shownValue(values.value(9)));
-    QVector<QStringList> rows;
-    rows.reserve(lines.size());
-    for (const data::OrderLine& line : lines)
-        rows.append(line.fields());
-    ListView1->clearRows();
-    ListView1->addRows(rows);
-    m_saved = true;
-    m_reopened = true;
-    m_statusPickedSinceSave = false;
-    takeBaseline();
-    showForm();
-    raise();
-    activateWindow();
-    return true;
-}
-
-QVector<data::OrderLine> frmZelOrderNew::shownLines() const
-{
-    QVector<data::OrderLine> lines;
-    lines.reserve(ListView1->rowCount());
-    for (int row = 0; row < ListView1->rowCount(); ++row)
-        lines.append({ListView1->itemText(row), ListView1->subItem(row, 1), ListView1->subItem(row, 2),
-                      ListView1->subItem(row, 3), ListView1->subItem(row, 4)});
-    return lines;
-}
-
-void frmZelOrderNew::updateTotal()
-{
-    ui::setStatusText(StatusBar1, data::totalText(data::orderTotal(shownLines())));
-}
-
-void frmZelOrderNew::mnuOppna_Click()
-{
-    frmOrderLista::instance()->showForm();
-}
-
-void frmZelOrderNew::mnuExport_Click()
-{
-    QFileDialog dialog(this, QStringLiteral("Exportera order"), QDir::homePath() + QStringLiteral("/Ordrar.csv"),
-                       QStringLiteral("Semikolonavgränsad text (*.csv)"));
-    dialog.setObjectName(QStringLiteral("dlgExport"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    exportOrdersTo(dialog.selectedFiles().constFirst());
-}
-
-bool frmZelOrderNew::exportOrdersTo(const QString& path)
-{
-    // A few hundred orders take a blink; beyond that the clerk sees how far it has come.
-    constexpr int kOrdersWithoutProgress = 300;
-    QProgressDialog progress(QStringLiteral("Exporterar order…"), QStringLiteral("Avbryt"), 0, 1, this);
-    progress.setObjectName(QStringLiteral("dlgExportProgress"));
-    progress.setWindowTitle(ui::kApplicationTitle);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    progress.reset();
-    const auto report = [&](int done, int total) {
-        if (total <= kOrdersWithoutProgress)
-            return true;
-        progress.setMaximum(total);
-        progress.setValue(done);
-        return !progress.wasCanceled();
-    };
-
-    data::ExportResult result;
-    QString error;
-    const bool written = data::exportOrders(path, &result, &error, report);
-    progress.close();
-    if (result.cancelled) {
-        ui::MsgBox(QStringLiteral("Exporten avbröts. Ingen fil skrevs."), ui::vbOKOnly + ui::vbInformation);
-        return false;
-    }
-    if (!written) {
-        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
-        return false;
-    }
-    QString text = QStringLiteral("%1 order med %2 exporterades till %3.")
-                       .arg(QString::number(result.orders),
-                            result.rows == 1 ? QStringLiteral("1 rad") : QStringLiteral("%1 rader").arg(result.rows),
-                            data::quotedForMessage(QDir::toNativeSeparators(path)));
-    if (!result.skipped.isEmpty())
-        text += QStringLiteral("\r\n\r\n%1 order kunde inte läsas och är inte med: %2")
-                    .arg(QString::number(result.skipped.size()),
-                         data::quotedForMessage(result.skipped.join(QStringLiteral(", "))));
-    ui::MsgBox(text, ui::vbOKOnly + (result.skipped.isEmpty() ? ui::vbInformation : ui::vbCritical));
-    return true;
 }

@@ -20,6 +20,9 @@ class ReportListView;
 
 // The main window: the order being entered, its number and date taken from the clock. "Ny order"
 // starts another one in the same run; a saved order can be opened here again from the order list.
+// Its members are defined in new_order_window.cpp, new_order_lines.cpp (shownLines),
+// new_order_lifecycle.cpp (the saving, opening, status and unsaved-changes members) and
+// new_order_export.cpp (exportOrdersTo), as the private sections say.
 class frmZelOrderNew : public ui::Form, public StatusReceiver
 {
     Q_OBJECT
@@ -111,22 +114,28 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // new_order_window.cpp: the supplier picker, the order list, closing.
     void Command1_Click();
+    void Command5_Click();
+    void mnuOppna_Click();
+
+    // new_order_lines.cpp: Lägg till, Ändra and Ta bort on the line list, and its total.
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
-    void Command5_Click();
+    void updateTotal();
+
+    // new_order_lifecycle.cpp: saving, the status, a new or reopened order, unsaved changes.
     void Command6_Click();
     void Command8_Click();
     void Command9_Click();
     void mnuNy_Click();
-    void mnuOppna_Click();
-    void mnuExport_Click();
-
     bool mayLeaveOrder();
     QStringList editedValues() const;
     void takeBaseline();
-    void updateTotal();
+
+    // new_order_export.cpp.
+    void mnuExport_Click();
 
     QStringList m_baseline;  // editedValues() as last saved or loaded
     bool m_saved = false;    // this order has been saved (or was opened saved)

@@ -26,6 +26,8 @@ class ReportListView;
 // The register of saved orders: lists the order list file, shows the selected order's header and
 // lines, folds out to show the lines, and voids an order. The shown order can be opened for
 // changing, printed, and given a new status.
+// Its members are defined in order_list_window.cpp, order_list_search.cpp (entries, selectedEntry),
+// order_list_details.cpp (receiveStatus) and order_list_actions.cpp, as the private sections say.
 class frmOrderLista : public ui::Form, public StatusReceiver
 {
     Q_OBJECT
@@ -76,25 +78,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void List1_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    // The selected entry's order read whole, or false after telling the clerk why it cannot be.
-    bool readSelectedOrder(QString* number, QStringList* values, QVector<data::OrderLine>* lines);
-
+    // order_list_window.cpp: layout, folding out and in, closing.
     // What a screen reader calls the lists, the glyph buttons and the order's values.
     void nameControls();
-    void onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void setOuterHeight(int twips);
-    void clearOrder();
     void placeSupplier();
+    void Command1_Click();
+    void Command2_Click();
+    void Command6_Click();
 
+    // order_list_search.cpp: the list's entries and the search.
+    void onSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     // Typing filters by order number at once; the order data files are searched after a pause.
     void searchTextChanged();
     void startFullSearch();
@@ -106,6 +100,19 @@ private:
     void showRows(bool filtered, const QVector<int>& rows);
     // The row of List1 that shows the entry at `entry` in m_all, or -1.
     int shownRowOf(int entry) const;
+
+    // order_list_details.cpp: the selected order shown, and its status.
+    void List1_Click();
+    void clearOrder();
+    void Command8_Click();
+    void Command9_Click();
+
+    // order_list_actions.cpp: Ändra, Makulera and Utskrift on the selected order.
+    void Command3_Click();
+    void Command4_Click();
+    void Command7_Click();
+    // The selected entry's order read whole, or false after telling the clerk why it cannot be.
+    bool readSelectedOrder(QString* number, QStringList* values, QVector<data::OrderLine>* lines);
 
     // What List1 shows; m_all keeps every entry and m_rows the position in it of each shown row.
     QStringListModel* m_entries;

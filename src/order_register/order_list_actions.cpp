@@ -1,0 +1,136 @@
+// What the buttons under the order list do with the selected order: open it for changing (Ändra),
+// void it (Makulera) and print it (Utskrift).
+#include "data/order_files.h"
+#include "data/order_void.h"
+#include "data/text_file.h"
+#include "order_entry/new_order_window.h"
+#include "order_register/order_document.h"
+#include "order_register/order_list_window.h"
+#include "order_register/order_search_runner.h"
+#include "ui/message_box.h"
+
+#include <QListView>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStringListModel>
+#include <QTextDocument>
+
+namespace {
+const QString kVoidQuestion = QStringLiteral("Vill du makulera markerad beställning?\r\n"
+                                             "\r\n"
+                                             "Följande information kommer att raderas:\r\n"
+                                             "\r\n"
+                                             "- Kundinformation\r\n"
+                                             "- Orderinformation\r\n"
+                                             "- Beställningsunderlag\r\n"
+                                             "\r\n"
+                                             "VARNING! Denna aktivitet går ej att ångra!");
+const QString kVoidTitle = QStringLiteral("Makulera betällning");
+} // namespace
+
+bool frmOrderLista::readSelectedOrder(QString* number, QStringList* values, QVector<data::OrderLine>* lines)
+{
+    const int row = selectedEntry();
+    if (row < 0)
+        return false;
+    *number = m_all.at(row);
+    QString error;
+    if (!data::namesOrderFiles(*number) || !data::readOrderData(*number, values, &error)) {
+        ui::MsgBox(QStringLiteral("Ordern %1 kan inte öppnas.\r\n\r\n%2")
+                       .arg(data::quotedForMessage(*number),
+                            error.isEmpty() ? QStringLiteral("Raden i orderlistan är inget ordernummer.") : error),
+                   ui::vbOKOnly + ui::vbCritical);
+        return false;
+    }
+    // Damaged lines are told about; the whole ones still make the order.
+    if (!data::readOrderBasket(*number, lines, &error))
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+    return true;
+}
+
+void frmOrderLista::Command3_Click()
+{
+    QString number;
+    QStringList values;
+    QVector<data::OrderLine> lines;
+    if (readSelectedOrder(&number, &values, &lines))
+        frmZelOrderNew::instance()->openSavedOrder(values, lines);
+}
+
+void frmOrderLista::Command4_Click()
+{
+    const int row = selectedEntry();
+    if (row < 0)
+        return;
+    QString number;
+    // Equal entries are told apart by position: this is the n-th entry with this text.
+    int occurrence = 0;
+    number = m_all.at(row);
+    for (int i = 0; i < row; ++i) {
+        if (m_all.at(i) == number)
+            ++occurrence;
+    }
+
+    if (ui::MsgBox(kVoidQuestion, ui::vbYesNo + ui::vbQuestion, kVoidTitle) != ui::vbYes)
+        return;
+
+    data::VoidOutcome outcome;
+    QString error;
+    const bool voided = data::voidOrder(number, occurrence, &outcome, &error);
+    const QString shownNumber = data::quotedForMessage(number);
+    if (!voided && !outcome.removedFromList) {
+        ui::MsgBox(QStringLiteral("Ordern %1 makulerades inte.\r\n\r\n%2").arg(shownNumber, error),
+                   ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+
+    const int shownRow = shownRowOf(row);
+    m_all.removeAt(row);
+    if (m_filtered) {
+        m_rows.remove(shownRow);
+        for (int i = shownRow; i < m_rows.size(); ++i)
+            --m_rows[i];
+    }
+    m_quiet = true;
+    m_entries->removeRows(shownRow, 1);
+    List1->selectionModel()->clear();
+    m_quiet = false;
+    clearOrder();
+    // A search still reading files counts positions in the list as it was.
+    if (m_search->isRunning())
+        startFullSearch();
+    if (!voided)
+        ui::MsgBox(QStringLiteral("Ordern %1 är borttagen ur orderlistan, men alla dess filer kunde inte tas bort."
+                                  "\r\n\r\n%2")
+                       .arg(shownNumber, error),
+                   ui::vbOKOnly + ui::vbCritical);
+    else if (!outcome.removedFromList)
+        ui::MsgBox(QStringLiteral("Ordern %1 är makulerad. Orderlistan på disken nämnde den inte längre "
+                                  "och har lämnats som den var.")
+                       .arg(shownNumber),
+                   ui::vbOKOnly + ui::vbInformation);
+}
+
+void frmOrderLista::Command7_Click()
+{
+    QString number;
+    QStringList values;
+    QVector<data::OrderLine> lines;
+    if (!readSelectedOrder(&number, &values, &lines))
+        return;
+    auto* printer = new QPrinter(QPrinter::HighResolution);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
+    printer->setDocName(QStringLiteral("Inköpsorder %1").arg(number));
+    auto* preview = new QPrintPreviewDialog(printer, this);
+    preview->setObjectName(QStringLiteral("printPreview"));
+    preview->setWindowTitle(QStringLiteral("Inköpsorder %1").arg(data::quotedForMessage(number)));
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    auto* document = new QTextDocument(preview);
+    document->setHtml(orderDocumentHtml(values, lines));
+    connect(preview, &QPrintPreviewDialog::paintRequested, document,
+            [document](QPrinter* target) { document->print(target); });
+    connect(preview, &QObject::destroyed, preview, [printer] { delete printer; });
+    preview->resize(900, 1000);
+    preview->open();
+}

@@ -1,0 +1,109 @@
+// The selected order shown in the order list window: its customer and order values, its lines and
+// total, and a new status picked for it and saved.
+#include "data/order_files.h"
+#include "data/order_total.h"
+#include "data/order_void.h"
+#include "data/text_file.h"
+#include "order_register/order_list_window.h"
+#include "pickers/status_picker.h"
+#include "ui/message_box.h"
+#include "ui/report_list_view.h"
+#include "ui/window_helpers.h"
+
+void frmOrderLista::List1_Click()
+{
+    const int row = selectedEntry();
+    if (row < 0)
+        return;
+    const QString number = m_all.at(row);
+    m_shownNumber.clear();
+    m_pendingStatus.clear();
+
+    if (!data::namesOrderFiles(number)) {
+        clearOrder();
+        ui::MsgBox(number.isEmpty()
+                       ? QStringLiteral("Den markerade raden i orderlistan är tom och namnger ingen order.")
+                       : QStringLiteral("Raden \"%1\" i orderlistan är inget ordernummer; ingen order kan visas.")
+                             .arg(data::quotedForMessage(number)),
+                   ui::vbOKOnly + ui::vbInformation);
+        return;
+    }
+
+    QStringList values;
+    QString error;
+    if (!data::readOrderData(number, &values, &error)) {
+        // The entry stays, so that an order whose files are gone can still be voided.
+        clearOrder();
+        ui::MsgBox(QStringLiteral("Ordern %1 kan inte visas.\r\n\r\n%2").arg(data::quotedForMessage(number), error),
+                   ui::vbOKOnly + ui::vbInformation);
+        return;
+    }
+    dbKund[0]->setText(ui::shownValue(values.at(0)));
+    dbKund[1]->setText(ui::shownValue(values.at(1)));
+    dbKund[2]->setText(ui::shownValue(values.at(2) + QLatin1Char('-') + values.at(3)));
+    dbOrder[1]->setText(ui::shownValue(values.at(4)));
+    dbOrder[2]->setText(ui::shownValue(values.at(5)));
+    dbOrder[3]->setText(ui::shownValue(values.at(6)));
+    dbOrder[4]->setText(ui::shownValue(values.at(7)));
+    dbOrder[0]->setText(ui::shownValue(values.at(8)));
+    dbOrder[5]->setText(ui::shownValue(values.at(9)));
+    placeSupplier();
+
+    const qintptr style = ListView1->sendMessage(ui::kLvmGetExtendedListViewStyle, 0, 0);
+    ListView1->sendMessage(ui::kLvmSetExtendedListViewStyle, 0, style | ui::kLvsExFullRowSelect);
+
+    ListView1->clearRows();
+    QVector<data::OrderLine> lines;
+    const bool basketRead = data::readOrderBasket(number, &lines, &error);
+    QVector<QStringList> rows;
+    rows.reserve(lines.size());
+    for (const data::OrderLine& line : lines)
+        rows.append(line.fields());
+    ListView1->addRows(rows);
+    m_shownNumber = number;
+    ui::setStatusText(StatusBar1, data::totalText(data::orderTotal(lines)));
+    if (!basketRead)
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+}
+
+void frmOrderLista::clearOrder()
+{
+    m_shownNumber.clear();
+    m_pendingStatus.clear();
+    ui::setStatusText(StatusBar1, QString());
+    for (QLabel* label : dbKund)
+        label->clear();
+    for (QLabel* label : dbOrder)
+        label->clear();
+    placeSupplier();
+    ListView1->clearRows();
+}
+
+void frmOrderLista::Command8_Click()
+{
+    if (!m_shownNumber.isEmpty())
+        frmOrderStatus::open(this);
+}
+
+void frmOrderLista::receiveStatus(const QString& id, const QString& description)
+{
+    if (m_shownNumber.isEmpty())
+        return;
+    m_pendingStatus = id + QStringLiteral(", ") + description;
+    dbOrder[4]->setText(ui::shownValue(m_pendingStatus));
+}
+
+void frmOrderLista::Command9_Click()
+{
+    if (m_shownNumber.isEmpty() || m_pendingStatus.isEmpty())
+        return;
+    QString error;
+    QStringList values;
+    if (!data::writeOrderStatus(m_shownNumber, m_pendingStatus, &error) ||
+        !data::readOrderData(m_shownNumber, &values, &error)) {
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    m_pendingStatus.clear();
+    dbOrder[4]->setText(ui::shownValue(values.at(7)));
+}
