@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     data::readOrderBasket(number, &lines, &error);
     frmZelOrderNew* window = frmZelOrderNew::instance();
     window->showForm();
-    window->openSavedOrder(values, lines);
+    window->openSavedOrder(number, values, lines);
     QApplication::processEvents();
 
     std::vector<double> change;

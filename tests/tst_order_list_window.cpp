@@ -9,6 +9,7 @@
 #include "ui/report_list_view.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -117,6 +118,7 @@ private Q_SLOTS:
     void voids_data();
     void voids();
     void hugeValuesStayResponsive();
+    void reopensOrder_data();
     void reopensOrder();
     void printsOrder();
     void savesStatus();
@@ -501,27 +503,71 @@ void TestOrderListWindow::hugeValuesStayResponsive()
     QVERIFY2(clock.elapsed() < 30000, qPrintable(QString::number(clock.elapsed())));
 }
 
+void TestOrderListWindow::reopensOrder_data()
+{
+    QTest::addColumn<QString>("line5"); // what the data file of entry 100001 says its number is
+    QTest::addColumn<QString>("note");  // in the order window's status bar
+    QTest::newRow("its own number") << "100001"
+                                    << "";
+    // A data file copied or restored from another order names that order: it is never written.
+    QTest::newRow("another order's number")
+        << "200002"
+        << "Orderfilen angav ordernummer \"200002\"; ordern visas och sparas som 100001.";
+    QTest::newRow("a path")
+        << "../../outside/evil"
+        << "Orderfilen angav ordernummer \"../../outside/evil\"; ordern visas och sparas som 100001.";
+}
+
 void TestOrderListWindow::reopensOrder()
 {
+    QFETCH(QString, line5);
+    QFETCH(QString, note);
     testsupport::AppFolder folder;
-    saveOrder("100001", 2);
-    folder.write("Order/Lista.log", "100001\r\n");
+    QStringList values = orderValues("100001");
+    values[4] = line5;
+    values[7] = "4, Delvis levererad";
+    saveOrder("100001", 2, values);
+    saveOrder("200002", 1);
+    folder.write("Order/Lista.log", "100001\r\n200002\r\n");
+    const QByteArray other = folder.read("Order/200002.OrderData.log");
     frmOrderLista* w = openWindow();
     clickEntry(w, 0);
+    QCOMPARE(w->dbOrder[1]->text(), QString("100001"));
     QTest::mouseClick(w->Command3, Qt::LeftButton);
 
     frmZelOrderNew* main = frmZelOrderNew::existing();
     QVERIFY(main && main->isVisible());
     QCOMPARE(main->dbOrderNr->text(), QString("100001"));
+    QCOMPARE(main->StatusBar1->currentMessage(), note);
     QCOMPARE(main->Text2->text(), QString("Åsa 100001"));
+    QCOMPARE(main->txtLevNr->text(), QString("0111"));
     QCOMPARE(main->dbLevName->text(), QString("Lev 100001"));
     QCOMPARE(main->ListView1->rowCount(), 2);
     QVERIFY(!main->hasUnsavedChanges());
     main->Text2->setText("Åsa Berg");
     MessageBoxScript::answerNext(ui::vbOK);
     QTest::mouseClick(main->Command6, Qt::LeftButton);
-    QCOMPARE(folder.read("Order/Lista.log"), QByteArray("100001\r\n"));
-    QCOMPARE(folder.read("Order/100001.OrderData.log").split('\n').at(1), QByteArray("\xc5sa Berg\r"));
+    QCOMPARE(MessageBoxScript::shown().size(), 1);
+    // Saved under its list entry, with the status it had, listed once; the other order untouched.
+    QCOMPARE(folder.read("Order/Lista.log"), QByteArray("100001\r\n200002\r\n"));
+    QCOMPARE(folder.read("Order/100001.OrderData.log"),
+             QByteArray("K100001\r\n\xc5sa Berg\r\n08\r\n123456\r\n100001\r\n2026-12-07\r\nORDERMOTTAGARE\r\n"
+                        "4, Delvis levererad\r\n0111\r\nLev 100001\r\n"));
+    QCOMPARE(folder.read("Order/200002.OrderData.log"), other);
+    QCOMPARE(folder.read("Order/200002.OrderBasket.log"),
+             QByteArray("\"200002-0\",\"Skruv, 5 mm\",\"12,50\",\"3\",\"ST\"\r\n"));
+    QVERIFY(!QDir(folder.path() + "/../outside").exists());
+
+    // The order the window holds is not voided under it.
+    clickEntry(w, 0);
+    MessageBoxScript::answerNext(ui::vbOK);
+    QTest::mouseClick(w->Command4, Qt::LeftButton);
+    QCOMPARE(MessageBoxScript::shown().size(), 2);
+    QCOMPARE(MessageBoxScript::shown().last().prompt,
+             QString("Ordern 100001 är öppen i orderfönstret och kan inte makuleras nu.\r\n\r\nBörja en annan order "
+                     "med Ny order, eller avsluta programmet, och makulera den sedan."));
+    QCOMPARE(w->entries(), QStringList({"100001", "200002"}));
+    QVERIFY(folder.exists("Order/100001.OrderData.log") && folder.exists("Order/100001.OrderBasket.log"));
 }
 
 void TestOrderListWindow::printsOrder()

@@ -38,26 +38,27 @@ void TestRecordFiles::fieldReading_data()
     QTest::addColumn<bool>("complete");
 
     QTest::newRow("empty file") << QString() << 2 << QList<QStringList>{} << true;
-    QTest::newRow("final CR LF gives no extra record")
-        << "a,b\r\nc,d\r\n" << 2 << QList<QStringList>{{"a", "b"}, {"c", "d"}} << true;
-    QTest::newRow("comma inside quotes") << "\"Elektro, AB\",1004\r\n" << 2
-                                         << QList<QStringList>{{"Elektro, AB", "1004"}} << true;
+    QTest::newRow("final CR LF gives no extra record") << "a,b\r\nc,d\r\n"
+                                                       << 2 << QList<QStringList>{{"a", "b"}, {"c", "d"}} << true;
+    QTest::newRow("comma inside quotes") << "\"Elektro, AB\",1004\r\n"
+                                         << 2 << QList<QStringList>{{"Elektro, AB", "1004"}} << true;
     QTest::newRow("blanks: leading skipped, trailing dropped unless quoted")
-        << "  Ahlsell  ,\"  07 \"\r\n" << 2 << QList<QStringList>{{"Ahlsell", "  07 "}} << true;
-    QTest::newRow("leading zeros kept") << "Norrlands,0111\r\n" << 2 << QList<QStringList>{{"Norrlands", "0111"}}
-                                        << true;
-    QTest::newRow("four fields on one line") << "a,1,b,2\r\n" << 2 << QList<QStringList>{{"a", "1"}, {"b", "2"}}
-                                             << true;
-    QTest::newRow("record split over two lines") << "a\r\n1\r\nb,2" << 2
-                                                 << QList<QStringList>{{"a", "1"}, {"b", "2"}} << true;
-    QTest::newRow("odd field count ends inside a record") << "a,1\r\nb\r\n" << 2 << QList<QStringList>{{"a", "1"}}
-                                                          << false;
-    QTest::newRow("quote inside a field cuts it short")
-        << "\"12\"\" skruv\",\"x\"\r\n" << 2 << QList<QStringList>{{"12", "x"}} << true;
-    QTest::newRow("LF only and CR only line ends") << "a,1\nb,2\rc,3" << 2
-                                                   << QList<QStringList>{{"a", "1"}, {"b", "2"}, {"c", "3"}} << true;
-    QTest::newRow("basket record with empty fields")
-        << "\"\",\"\",\"\",\"\",\"ST\"\r\n" << 5 << QList<QStringList>{{"", "", "", "", "ST"}} << true;
+        << "  Ahlsell  ,\"  07 \"\r\n"
+        << 2 << QList<QStringList>{{"Ahlsell", "  07 "}} << true;
+    QTest::newRow("leading zeros kept") << "Norrlands,0111\r\n"
+                                        << 2 << QList<QStringList>{{"Norrlands", "0111"}} << true;
+    QTest::newRow("four fields on one line") << "a,1,b,2\r\n"
+                                             << 2 << QList<QStringList>{{"a", "1"}, {"b", "2"}} << true;
+    QTest::newRow("record split over two lines")
+        << "a\r\n1\r\nb,2" << 2 << QList<QStringList>{{"a", "1"}, {"b", "2"}} << true;
+    QTest::newRow("odd field count ends inside a record") << "a,1\r\nb\r\n"
+                                                          << 2 << QList<QStringList>{{"a", "1"}} << false;
+    QTest::newRow("quote inside a field cuts it short") << "\"12\"\" skruv\",\"x\"\r\n"
+                                                        << 2 << QList<QStringList>{{"12", "x"}} << true;
+    QTest::newRow("LF only and CR only line ends")
+        << "a,1\nb,2\rc,3" << 2 << QList<QStringList>{{"a", "1"}, {"b", "2"}, {"c", "3"}} << true;
+    QTest::newRow("basket record with empty fields") << "\"\",\"\",\"\",\"\",\"ST\"\r\n"
+                                                     << 5 << QList<QStringList>{{"", "", "", "", "ST"}} << true;
 }
 
 void TestRecordFiles::fieldReading()
@@ -130,7 +131,8 @@ void TestRecordFiles::codePage_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("swedish letters and copyright") << QStringLiteral("åäöÅÄÖ©") << QByteArray("\xe5\xe4\xf6\xc5\xc4\xd6\xa9");
+    QTest::newRow("swedish letters and copyright")
+        << QStringLiteral("åäöÅÄÖ©") << QByteArray("\xe5\xe4\xf6\xc5\xc4\xd6\xa9");
     QTest::newRow("euro and dash from the 0x80 block") << QStringLiteral("€–") << QByteArray("\x80\x96");
     QTest::newRow("outside the code page becomes ?") << QStringLiteral("a\u0416b") << QByteArray("a?b");
     QTest::newRow("a character beyond 16 bits is one ?") << QStringLiteral("x\U0001F600y") << QByteArray("x?y");
@@ -138,9 +140,13 @@ void TestRecordFiles::codePage_data()
     QTest::newRow("lone low half is ?") << QStringLiteral("å") + QChar(0xDE00) + "b" << QByteArray("\xe5?b");
     // A misfit early in a value must not turn the letters after it into "?" as well.
     QTest::newRow("misfit, then swedish letters") << QStringLiteral("≥ mässing") << QByteArray("? m\xe4ssing");
-    QTest::newRow("misfits around a fitting letter") << QStringLiteral("Łódź") << QByteArray("?\xf3" "d?");
-    QTest::newRow("misfit, then å ä ö é, misfit at the end") << QStringLiteral("Ж åäöé≥") << QByteArray("? \xe5\xe4\xf6\xe9?");
-    QTest::newRow("undefined C1 controls keep their byte") << QStringLiteral("\u0081\u009d\u0080") << QByteArray("\x81\x9d?");
+    QTest::newRow("misfits around a fitting letter") << QStringLiteral("Łódź")
+                                                     << QByteArray("?\xf3"
+                                                                   "d?");
+    QTest::newRow("misfit, then å ä ö é, misfit at the end")
+        << QStringLiteral("Ж åäöé≥") << QByteArray("? \xe5\xe4\xf6\xe9?");
+    QTest::newRow("undefined C1 controls keep their byte")
+        << QStringLiteral("\u0081\u009d\u0080") << QByteArray("\x81\x9d?");
 }
 
 void TestRecordFiles::codePage()

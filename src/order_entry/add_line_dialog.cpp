@@ -4,14 +4,13 @@
 #include "order_entry/new_order_window.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
+#include "ui/field_validator.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
 #include "ui/twips.h"
 #include "ui/window_helpers.h"
-
-#include <QRegularExpressionValidator>
 
 namespace {
 constexpr int kClientWidth = 5175;
@@ -55,8 +54,8 @@ frmAdd::frmAdd()
     }
 
     // A double quote would end the field early when the basket file is read back, and a line break
-    // would split the record, so neither can be typed or pasted.
-    static const QRegularExpression fieldText(QStringLiteral("[^\"\\r\\n]*"));
+    // would split the record, so no box takes either; a paste is taken without them.
+    const QString forbidden = QStringLiteral("\"\r\n");
     QLineEdit** boxes[] = {&Text1, &Text2, &Text3, &Text4};
     const int widths[] = {1695, 3255, 975, 975};
     const int limits[] = {15, 30, 8, 8};
@@ -64,7 +63,10 @@ frmAdd::frmAdd()
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
         box->setMaxLength(limits[i]);
-        box->setValidator(new QRegularExpressionValidator(fieldText, box));
+        auto* validator = new ui::FieldValidator(forbidden, box);
+        box->setValidator(validator);
+        connect(validator, &ui::FieldValidator::charactersDropped, this,
+                [forbidden] { frmZelOrderNew::instance()->showNote(ui::droppedCharactersNote(forbidden)); });
         ui::place(box, 1200, kRowTop + kRowStep * i, widths[i], 285);
         *boxes[i] = box;
     }

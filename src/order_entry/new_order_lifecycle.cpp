@@ -1,7 +1,7 @@
 // An order's life in the new-order window: starting a new one, opening a saved one, saving it and
 // its status, and asking before one with unsaved changes is left.
 #include "data/order_files.h"
-#include "data/order_number.h"
+#include "data/text_file.h"
 #include "order_entry/add_line_dialog.h"
 #include "order_entry/new_order_window.h"
 #include "pickers/status_picker.h"
@@ -17,18 +17,36 @@ QStringList frmZelOrderNew::orderDataValues() const
             dbOrderDag->text(), dbSaljare->text(), dbStatus->text(), txtLevNr->text(), dbLevName->text()};
 }
 
+QString frmZelOrderNew::statusForFile() const
+{
+    return dbStatusText->text().isEmpty() ? dbStatus->text()
+                                          : dbStatus->text() + QStringLiteral(", ") + dbStatusText->text();
+}
+
 void frmZelOrderNew::Command6_Click()
 {
-    dbStatus->setText(kSavedStatus);
+    // A new order is "created" by its first save; after that the status the window holds (the one on
+    // file, or one picked since) is kept.
+    if (!m_saved) {
+        dbStatus->setText(kSavedStatus);
+        dbStatusText->clear();
+    }
+    QStringList values = orderDataValues();
+    values[7] = statusForFile();
     const QString number = dbOrderNr->text();
     QString error;
-    // A reopened order is in the order list already.
-    if (!data::writeOrderData(number, orderDataValues(), &error) ||
-        (!m_reopened && !data::listOrderOnce(number, &error))) {
+    if (!data::writeOrderData(number, values, &error)) {
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
         return;
     }
     m_saved = true;
+    if (!data::listOrderOnce(number, &error)) {
+        ui::MsgBox(QStringLiteral("%1\r\n\r\nOrdern %2 är sparad men står inte i orderlistan, så den syns inte i "
+                                  "registret. Spara igen när felet är åtgärdat.")
+                       .arg(error, number),
+                   ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
     m_statusPickedSinceSave = false;
     takeBaseline();
     ui::MsgBox(msg3->text(), ui::vbOKOnly + ui::vbInformation, msg4->text());
@@ -102,19 +120,14 @@ bool frmZelOrderNew::startNewOrder()
     dbStatusText->clear();
     ListView1->clearRows();
     m_saved = false;
-    m_reopened = false;
     m_statusPickedSinceSave = false;
-    const QString left = dbOrderNr->text();
+    // The number left is held until the new one is, so the new order never gets it again.
     Form_Load();
-    // The order left may have taken no file yet; the new one still gets a number of its own.
-    for (QDateTime moment = QDateTime::currentDateTime(); dbOrderNr->text() == left;) {
-        moment = moment.addSecs(1);
-        dbOrderNr->setText(data::freeOrderNumber(moment));
-    }
     return true;
 }
 
-bool frmZelOrderNew::openSavedOrder(const QStringList& values, const QVector<data::OrderLine>& lines)
+bool frmZelOrderNew::openSavedOrder(const QString& number, const QStringList& values,
+                                    const QVector<data::OrderLine>& lines)
 {
     if (!mayLeaveOrder())
         return false;
@@ -123,7 +136,9 @@ bool frmZelOrderNew::openSavedOrder(const QStringList& values, const QVector<dat
     QLineEdit* const boxes[] = {Text1, Text2, Text3, Text4};
     for (int i = 0; i < 4; ++i)
         boxes[i]->setText(values.value(i));
-    dbOrderNr->setText(values.value(4));
+    // The list entry names the order's files; a data file copied or restored from another order may
+    // name another one, and must never send the writes there.
+    dbOrderNr->setText(number);
     dbOrderDag->setText(values.value(5));
     dbSaljare->setText(values.value(6));
     dbStatus->setText(values.value(7));
@@ -137,11 +152,24 @@ bool frmZelOrderNew::openSavedOrder(const QStringList& values, const QVector<dat
     ListView1->clearRows();
     ListView1->addRows(rows);
     m_saved = true;
-    m_reopened = true;
     m_statusPickedSinceSave = false;
     takeBaseline();
+    if (!m_reservation.reserveExisting(number)) {
+        m_reservation.release();
+        showNote(QStringLiteral("Ordern %1 är öppen i ett annat program också; det som sparas sist gäller.")
+                     .arg(ui::shownValue(number)));
+    }
+    if (values.value(4) != number)
+        showNote(QStringLiteral("Orderfilen angav ordernummer \"%1\"; ordern visas och sparas som %2.")
+                     .arg(data::quotedForMessage(values.value(4)), number));
     showForm();
     raise();
     activateWindow();
     return true;
+}
+
+void frmZelOrderNew::showNote(const QString& text)
+{
+    constexpr int kNoteMs = 10000;
+    StatusBar1->showMessage(ui::displayText(text), kNoteMs);
 }

@@ -9,6 +9,7 @@
 #include "pickers/supplier_picker.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
+#include "ui/field_validator.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/glyph_button.h"
@@ -173,6 +174,13 @@ frmZelOrderNew::frmZelOrderNew()
     connect(Command6, &QPushButton::clicked, this, &frmZelOrderNew::Command6_Click);
     connect(Command8, &QPushButton::clicked, this, &frmZelOrderNew::Command8_Click);
     connect(Command9, &QPushButton::clicked, this, &frmZelOrderNew::Command9_Click);
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4, txtLevNr}) {
+        if (const auto* validator = qobject_cast<const ui::FieldValidator*>(box->validator()))
+            connect(validator, &ui::FieldValidator::charactersDropped, this,
+                    [this] { showNote(ui::droppedCharactersNote(QStringLiteral("\r\n"))); });
+    }
+    // A window that goes lets go of its number, so that an order never saved leaves nothing behind.
+    connect(this, &ui::Form::unloaded, this, [this] { m_reservation.release(); });
     connect(mnuNy, &QAction::triggered, this, &frmZelOrderNew::mnuNy_Click);
     connect(mnuOppna, &QAction::triggered, this, &frmZelOrderNew::mnuOppna_Click);
     connect(mnuExport, &QAction::triggered, this, &frmZelOrderNew::mnuExport_Click);
@@ -191,7 +199,10 @@ frmZelOrderNew::frmZelOrderNew()
 
 void frmZelOrderNew::Form_Load()
 {
-    dbOrderNr->setText(data::freeOrderNumber(QDateTime::currentDateTime()));
+    QString error;
+    dbOrderNr->setText(m_reservation.reserveFree(QDateTime::currentDateTime(), &error));
+    if (!error.isEmpty())
+        showNote(error);
     dbOrderDag->setText(data::formatOrderDate(QDate::currentDate()));
     dbSaljare->setText(kDefaultSeller);
     dbStatus->setText(QStringLiteral("0"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/order_line.h"
+#include "data/order_number_reservation.h"
 #include "pickers/status_receiver.h"
 #include "ui/form.h"
 
@@ -99,9 +100,13 @@ public:
     // first when the current order has unsaved changes; false when the clerk keeps it.
     bool startNewOrder();
 
-    // Shows a saved order (the ten values of its data file and its lines) for changing, asking first
-    // as startNewOrder() does. Saving it again replaces its data file and adds no list entry.
-    bool openSavedOrder(const QStringList& values, const QVector<data::OrderLine>& lines);
+    // Shows the saved order listed as `number` (the ten values of its data file and its lines) for
+    // changing, asking first as startNewOrder() does. It is written under `number` whatever line 5 of
+    // its data file says. Saving it again replaces its data file and adds no list entry.
+    bool openSavedOrder(const QString& number, const QStringList& values, const QVector<data::OrderLine>& lines);
+
+    // A passing remark in the status bar; the total comes back after a while.
+    void showNote(const QString& text);
 
     void receiveStatus(const QString& id, const QString& description) override;
 
@@ -137,8 +142,12 @@ private:
     // new_order_export.cpp.
     void mnuExport_Click();
 
-    QStringList m_baseline;  // editedValues() as last saved or loaded
-    bool m_saved = false;    // this order has been saved (or was opened saved)
-    bool m_reopened = false; // opened from the order list: already listed there
+    // The status as the order data file takes it: "id, description" once one is picked.
+    QString statusForFile() const;
+
+    QStringList m_baseline; // editedValues() as last saved or loaded
+    bool m_saved = false;   // this order has a data file (it was saved, or opened saved)
     bool m_statusPickedSinceSave = false;
+    // No other window, here or in another program, forms or voids this order's number meanwhile.
+    data::OrderNumberReservation m_reservation;
 };

@@ -54,7 +54,7 @@ void frmOrderLista::Command3_Click()
     QStringList values;
     QVector<data::OrderLine> lines;
     if (readSelectedOrder(&number, &values, &lines))
-        frmZelOrderNew::instance()->openSavedOrder(values, lines);
+        frmZelOrderNew::instance()->openSavedOrder(number, values, lines);
 }
 
 void frmOrderLista::Command4_Click()
@@ -71,6 +71,15 @@ void frmOrderLista::Command4_Click()
             ++occurrence;
     }
 
+    // The order window would go on writing lines and saves to the files a void deletes.
+    const frmZelOrderNew* order = frmZelOrderNew::existing();
+    if (order && order->dbOrderNr->text() == number) {
+        ui::MsgBox(QStringLiteral("Ordern %1 är öppen i orderfönstret och kan inte makuleras nu.\r\n\r\nBörja en "
+                                  "annan order med Ny order, eller avsluta programmet, och makulera den sedan.")
+                       .arg(data::quotedForMessage(number)),
+                   ui::vbOKOnly + ui::vbInformation);
+        return;
+    }
     if (ui::MsgBox(kVoidQuestion, ui::vbYesNo + ui::vbQuestion, kVoidTitle) != ui::vbYes)
         return;
 
@@ -118,6 +127,8 @@ void frmOrderLista::Command7_Click()
     QVector<data::OrderLine> lines;
     if (!readSelectedOrder(&number, &values, &lines))
         return;
+    // The order goes by its list entry, whatever line 5 of a copied or restored data file says.
+    values[4] = number;
     auto* printer = new QPrinter(QPrinter::HighResolution);
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);

@@ -41,7 +41,8 @@ void frmOrderLista::List1_Click()
     dbKund[0]->setText(ui::shownValue(values.at(0)));
     dbKund[1]->setText(ui::shownValue(values.at(1)));
     dbKund[2]->setText(ui::shownValue(values.at(2) + QLatin1Char('-') + values.at(3)));
-    dbOrder[1]->setText(ui::shownValue(values.at(4)));
+    // The order goes by its list entry, whatever line 5 of a copied or restored data file says.
+    dbOrder[1]->setText(ui::shownValue(number));
     dbOrder[2]->setText(ui::shownValue(values.at(5)));
     dbOrder[3]->setText(ui::shownValue(values.at(6)));
     dbOrder[4]->setText(ui::shownValue(values.at(7)));

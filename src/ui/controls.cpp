@@ -1,10 +1,9 @@
 #include "ui/controls.h"
 
 #include "ui/accessible_names.h"
+#include "ui/field_validator.h"
 #include "ui/glyph_button.h"
 #include "ui/twips.h"
-
-#include <QRegularExpressionValidator>
 
 namespace ui {
 
@@ -37,8 +36,7 @@ QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, 
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setMaxLength(maxLength);
-    static const QRegularExpression oneLine(QStringLiteral("[^\\r\\n]*"));
-    box->setValidator(new QRegularExpressionValidator(oneLine, box));
+    box->setValidator(new FieldValidator(QStringLiteral("\r\n"), box));
     place(box, left, top, width, height);
     return box;
 }
