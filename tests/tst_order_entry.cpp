@@ -54,14 +54,6 @@ frmAdd* openAddDialog(frmZelOrderNew* window)
     return frmAdd::existing();
 }
 
-QByteArray crlfLines(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += data::encodeWindows1252(line) + "\r\n";
-    return bytes;
-}
-
 using Shown = ui::MessageBoxScript::Shown;
 
 } // namespace
@@ -299,12 +291,18 @@ void TestOrderEntry::save_data()
     QTest::addColumn<QStringList>("typed"); // Text1..Text4, txtLevNr
     QTest::addColumn<QString>("supplierName");
     QTest::addColumn<QString>("pickedStatus");
+    QTest::addColumn<QByteArray>("customerLines"); // the data file's first four lines
+    QTest::addColumn<QByteArray>("supplierLines"); // and its last two
 
-    QTest::newRow("untouched window") << QStringList(5) << QString() << QString();
+    QTest::newRow("untouched window") << QStringList(5) << QString() << QString() << QByteArray("\r\n\r\n\r\n\r\n")
+                                      << QByteArray("\r\n\r\n");
     QTest::newRow("typed values with swedish letters")
-        << QStringList{"K-17", "Åsa Öberg, Ärlig Bygg", "08", "123 45 67", "1008"} << "Åkessons Trä & Bygg"
-        << QString();
-    QTest::newRow("status picked earlier is replaced") << QStringList{"1", "", "", "", ""} << QString() << "3, Skickad";
+        << QStringList{"K-17", "Åsa Öberg, Ärlig Bygg", "08", "123 45 67", "1008"} << "Åkessons Trä & Bygg" << QString()
+        << QByteArray("K-17\r\n\xc5sa \xd6"
+                      "berg, \xc4rlig Bygg\r\n08\r\n123 45 67\r\n")
+        << QByteArray("1008\r\n\xc5kessons Tr\xe4 & Bygg\r\n");
+    QTest::newRow("status picked earlier is replaced") << QStringList{"1", "", "", "", ""} << QString() << "3, Skickad"
+                                                       << QByteArray("1\r\n\r\n\r\n\r\n") << QByteArray("\r\n\r\n");
 }
 
 void TestOrderEntry::save()
@@ -312,6 +310,8 @@ void TestOrderEntry::save()
     QFETCH(QStringList, typed);
     QFETCH(QString, supplierName);
     QFETCH(QString, pickedStatus);
+    QFETCH(QByteArray, customerLines);
+    QFETCH(QByteArray, supplierLines);
 
     frmZelOrderNew* window = openOrderWindow();
     const QStringList boxes{"Text1", "Text2", "Text3", "Text4", "txtLevNr"};
@@ -332,13 +332,11 @@ void TestOrderEntry::save()
     ui::MessageBoxScript::answerNext(ui::vbOK);
     click(window, "Command6");
 
-    const QStringList lines{typed.at(0),      typed.at(1),
-                            typed.at(2),      typed.at(3),
-                            number,           QDate::currentDate().toString(Qt::ISODate),
-                            "ORDERMOTTAGARE", "1, Created not printed",
-                            typed.at(4),      supplierName};
-    QCOMPARE(m_folder->read("Order/" + number + ".OrderData.log"), crlfLines(lines));
-    QCOMPARE(m_folder->read("Order/Lista.log"), crlfLines({number}));
+    const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toLatin1();
+    QCOMPARE(m_folder->read("Order/" + number + ".OrderData.log"),
+             customerLines + number.toLatin1() + "\r\n" + today + "\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n" +
+                 supplierLines);
+    QCOMPARE(m_folder->read("Order/Lista.log"), number.toLatin1() + "\r\n");
     QVERIFY(!m_folder->exists("Order/" + number + ".OrderBasket.log")); // no lines, no basket file
 
     const QVector<Shown> shown = ui::MessageBoxScript::shown();
@@ -635,11 +633,14 @@ void TestOrderEntry::removeAsks_data()
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("answer");
     QTest::addColumn<QByteArray>("after");
-    const QByteArray two = "\"0\",\"\",\"\",\"\",\"ST\"\r\n\"1\",\"\",\"\",\"\",\"ST\"\r\n";
+    QTest::addColumn<QStringList>("shown"); // the article numbers left in the window
+    QTest::addColumn<QString>("total");
+    const QByteArray two = "\"0\",\"\",\"10\",\"1\",\"ST\"\r\n\"1\",\"\",\"20\",\"1\",\"ST\"\r\n";
     QTest::newRow("Ja removes the selected line")
-        << 2 << int(ui::vbYes) << QByteArray("\"0\",\"\",\"\",\"\",\"ST\"\r\n");
-    QTest::newRow("Nej") << 2 << int(ui::vbNo) << two;
-    QTest::newRow("no line to remove") << 0 << int(ui::vbYes) << QByteArray();
+        << 2 << int(ui::vbYes) << QByteArray("\"0\",\"\",\"10\",\"1\",\"ST\"\r\n") << QStringList{"0"}
+        << "Summa: 10,00";
+    QTest::newRow("Nej") << 2 << int(ui::vbNo) << two << QStringList{"0", "1"} << "Summa: 30,00";
+    QTest::newRow("no line to remove") << 0 << int(ui::vbYes) << QByteArray() << QStringList{} << "Summa: 0,00";
 }
 
 void TestOrderEntry::removeAsks()
@@ -647,6 +648,8 @@ void TestOrderEntry::removeAsks()
     QFETCH(int, lines);
     QFETCH(int, answer);
     QFETCH(QByteArray, after);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, total);
 
     frmZelOrderNew* window = openOrderWindow();
     const QString basket = "Order/" + text(window, "dbOrderNr") + ".OrderBasket.log";
@@ -654,6 +657,8 @@ void TestOrderEntry::removeAsks()
         frmAdd* dialog = openAddDialog(window);
         for (int i = 0; i < lines; ++i) {
             testsupport::typeText(find(dialog, "Text1"), QString::number(i));
+            testsupport::typeText(find(dialog, "Text3"), QString::number(10 * (i + 1)));
+            testsupport::typeText(find(dialog, "Text4"), "1");
             ui::MessageBoxScript::answerNext(ui::vbYes);
             click(dialog, "Command1");
         }
@@ -667,12 +672,16 @@ void TestOrderEntry::removeAsks()
     ui::MessageBoxScript::answerNext(answer);
     click(window, "Command4");
 
-    const QVector<Shown> shown = ui::MessageBoxScript::shown();
-    QCOMPARE(shown.size(), asked + 1);
-    QCOMPARE(shown.constLast().prompt, QStringLiteral("Ta bort raden?"));
-    QCOMPARE(shown.constLast().title, QStringLiteral("Ta bort"));
-    QCOMPARE(shown.constLast().style, ui::vbYesNo + ui::vbQuestion);
-    QCOMPARE(list->rowCount(), answer == ui::vbYes && lines > 0 ? lines - 1 : lines);
+    const QVector<Shown> boxes = ui::MessageBoxScript::shown();
+    QCOMPARE(boxes.size(), asked + 1);
+    QCOMPARE(boxes.constLast().prompt, QStringLiteral("Ta bort raden?"));
+    QCOMPARE(boxes.constLast().title, QStringLiteral("Ta bort"));
+    QCOMPARE(boxes.constLast().style, ui::vbYesNo + ui::vbQuestion);
+    QStringList left;
+    for (int row = 0; row < list->rowCount(); ++row)
+        left << list->itemText(row);
+    QCOMPARE(left, shown);
+    QCOMPARE(find<QLabel>(window, "Panel1")->text(), total);
     QCOMPARE(m_folder->read(basket), after);
 }
 
@@ -694,18 +703,28 @@ void TestOrderEntry::buttonsWithoutAction()
 void TestOrderEntry::newOrder_data()
 {
     QTest::addColumn<bool>("saved");
+    QTest::addColumn<QString>("box"); // where the clerk changes something
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("answer"); // 0: no question expected
-    QTest::newRow("untouched: no question") << false << "" << 0 << 0;
-    QTest::newRow("saved and unchanged: no question") << true << "" << 1 << 0;
-    QTest::newRow("typed after save, Nej keeps it") << true << "Ny kund" << 0 << int(ui::vbNo);
-    QTest::newRow("lines never saved, Ja leaves them") << false << "" << 2 << int(ui::vbYes);
+    QTest::newRow("untouched: no question") << false << "Text2"
+                                            << "" << 0 << 0;
+    QTest::newRow("saved and unchanged: no question") << true << "Text2"
+                                                      << "" << 1 << 0;
+    QTest::newRow("typed after save, Nej keeps it") << true << "Text2"
+                                                    << "Ny kund" << 0 << int(ui::vbNo);
+    QTest::newRow("lines never saved, Ja leaves them") << false << "Text2"
+                                                       << "" << 2 << int(ui::vbYes);
+    QTest::newRow("supplier number typed after save, Nej keeps it") << true << "txtLevNr"
+                                                                    << "1008" << 0 << int(ui::vbNo);
+    QTest::newRow("supplier name picked after save, Nej keeps it") << true << "dbLevName"
+                                                                   << "Beijer Bygg" << 0 << int(ui::vbNo);
 }
 
 void TestOrderEntry::newOrder()
 {
     QFETCH(bool, saved);
+    QFETCH(QString, box);
     QFETCH(QString, typed);
     QFETCH(int, lines);
     QFETCH(int, answer);
@@ -721,7 +740,10 @@ void TestOrderEntry::newOrder()
         ui::MessageBoxScript::answerNext(ui::vbOK);
         click(window, "Command6");
     }
-    testsupport::typeText(find(window, "Text2"), typed);
+    if (auto* label = window->findChild<QLabel*>(box))
+        label->setText(typed); // as the supplier picker does
+    else
+        testsupport::typeText(find(window, box), typed);
     const QString number = text(window, "dbOrderNr");
     if (answer)
         ui::MessageBoxScript::answerNext(answer);
@@ -735,7 +757,7 @@ void TestOrderEntry::newOrder()
     if (answer)
         QCOMPARE(ui::MessageBoxScript::shown().constLast().style, 36);
     QCOMPARE(text(window, "dbOrderNr") == number, kept);
-    QCOMPARE(text(window, "Text2"), kept ? typed : QString());
+    QCOMPARE(text(window, box), kept ? typed : QString());
     QCOMPARE(text(window, "dbStatus"), kept ? QString("1, Created not printed") : QString("0"));
     QCOMPARE(find<ui::ReportListView>(window, "ListView1")->rowCount(), kept ? lines : 0);
     QCOMPARE(find<QAbstractButton>(window, "Command5")->isEnabled(), saved);

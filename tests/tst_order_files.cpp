@@ -7,6 +7,7 @@
 #include "test_support.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -451,6 +452,7 @@ void TestOrderFiles::editBasket_data()
     QTest::addColumn<bool>("remove");
     QTest::addColumn<bool>("done");
     QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("locked"); // another program holds the basket's lock
     // Two equal rows: the one at the row's position changes. A hand-edited line (LF, no quotes)
     // and a damaged one keep their bytes.
     const QByteArray file =
@@ -458,15 +460,19 @@ void TestOrderFiles::editBasket_data()
     QTest::newRow("change the second of equal rows")
         << file << 1 << false << true
         << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n\"N\",\"Ny, rad\",\"3\",\"4\",\"KG\"\r\n\"torn\r\n\"A\",\"B\","
-                      "\"1\",\"2\",\"ST\"\r\n");
+                      "\"1\",\"2\",\"ST\"\r\n")
+        << false;
     QTest::newRow("remove the last row, past a torn line")
-        << file << 2 << true << true << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\nA,B,1,2,ST\n\"torn\r\n");
+        << file << 2 << true << true << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\nA,B,1,2,ST\n\"torn\r\n") << false;
     QTest::newRow("remove the only line leaves an empty file")
-        << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"") << 0 << true << true << QByteArray("");
+        << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"") << 0 << true << true << QByteArray("") << false;
     QTest::newRow("row no longer there") << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n") << 1 << true << false
-                                         << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n");
+                                         << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n") << false;
     QTest::newRow("row changed elsewhere") << QByteArray("\"A\",\"X\",\"1\",\"2\",\"ST\"\r\n") << 0 << false << false
-                                           << QByteArray("\"A\",\"X\",\"1\",\"2\",\"ST\"\r\n");
+                                           << QByteArray("\"A\",\"X\",\"1\",\"2\",\"ST\"\r\n") << false;
+    // The edit waits for the other program, then gives up and changes nothing.
+    QTest::newRow("basket busy elsewhere") << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n") << 0 << true << false
+                                           << QByteArray("\"A\",\"B\",\"1\",\"2\",\"ST\"\r\n") << true;
 }
 
 void TestOrderFiles::editBasket()
@@ -476,14 +482,19 @@ void TestOrderFiles::editBasket()
     QFETCH(bool, remove);
     QFETCH(bool, done);
     QFETCH(QByteArray, after);
+    QFETCH(bool, locked);
     testsupport::AppFolder folder;
     folder.write("Order/10001.OrderBasket.log", before);
+    QLockFile other(folder.file("Order/10001.OrderBasket.log.lock"));
+    QVERIFY(!locked || other.tryLock(0));
     const data::OrderLine shown{"A", "B", "1", "2", "ST"};
     QString error;
     const bool ok = remove ? data::removeOrderLine("10001", row, shown, &error)
                            : data::replaceOrderLine("10001", row, shown, {"N", "Ny, rad", "3", "4", "KG"}, &error);
     QVERIFY2(ok == done, qPrintable(error));
     QCOMPARE(folder.read("Order/10001.OrderBasket.log"), after);
+    if (locked)
+        QVERIFY2(error.contains("upptagen av ett annat program"), qPrintable(error));
     QVERIFY(!data::replaceOrderLine("10001", 0, shown, {"A", "1/2\"", "1", "2", "ST"}, &error));
     QCOMPARE(folder.read("Order/10001.OrderBasket.log"), after);
 }
@@ -519,6 +530,9 @@ void TestOrderFiles::orderStatus()
     QString error;
     QVERIFY2(data::writeOrderStatus("10001", "3, Skickad", &error), qPrintable(error));
     QCOMPARE(folder.read("Order/10001.OrderData.log"), head + "3, Skickad\r\n0111\r\nLev \xe5\r\nextra\n");
+    // A status text of several lines (from a hand-edited status list) stays on its one line.
+    QVERIFY2(data::writeOrderStatus("10001", "4, Ute\r\nhos\nlev", &error), qPrintable(error));
+    QCOMPARE(folder.read("Order/10001.OrderData.log"), head + "4, Ute hos lev\r\n0111\r\nLev \xe5\r\nextra\n");
     folder.write("Order/20002.OrderData.log", head);
     QVERIFY(!data::writeOrderStatus("20002", "3, Skickad", &error));
     QCOMPARE(folder.read("Order/20002.OrderData.log"), head);
@@ -538,6 +552,13 @@ void TestOrderFiles::amounts_data()
         << "Summa: 25,00 (2 rader utan pris eller antal är inte medräknade)";
     QTest::newRow("negative and a million")
         << QVector<data::OrderLine>{{"A", "", "-1 000 000,004", "1", "ST"}} << "Summa: -1 000 000,00";
+    QTest::newRow("rounded, not cut") << QVector<data::OrderLine>{{"A", "", "19,99", "1", "ST"}} << "Summa: 19,99";
+    // No blank ahead of a whole group of three digits.
+    QTest::newRow("three digits") << QVector<data::OrderLine>{{"A", "", "100", "1", "ST"}} << "Summa: 100,00";
+    QTest::newRow("four digits") << QVector<data::OrderLine>{{"A", "", "1249", "1", "ST"}} << "Summa: 1 249,00";
+    QTest::newRow("six digits") << QVector<data::OrderLine>{{"A", "", "999 999", "1", "ST"}} << "Summa: 999 999,00";
+    QTest::newRow("nine digits") << QVector<data::OrderLine>{{"A", "", "123456789", "1", "ST"}}
+                                 << "Summa: 123 456 789,00";
 }
 
 void TestOrderFiles::amounts()

@@ -1,5 +1,4 @@
 #include "data/order_files.h"
-#include "data/record_io.h"
 #include "order_entry/new_order_window.h"
 #include "order_register/order_list_window.h"
 #include "pickers/status_picker.h"
@@ -458,7 +457,7 @@ void TestOrderListWindow::voids()
     }
     QCOMPARE(MessageBoxScript::unexpected(), 0);
     QCOMPARE(folder.read("Order/Lista.log"),
-             listAfter + (saveWhileOpen ? data::lineRecord(savedNumber) : QByteArray()));
+             listAfter + (saveWhileOpen ? (savedNumber + "\r\n").toLatin1() : QByteArray()));
     QVERIFY(folder.exists("100001.OrderData.log"));
     for (const QString order : {"100001", "200002"})
         QCOMPARE(folder.exists("Order/" + order + ".OrderData.log"), !voided || number != order);
@@ -568,6 +567,17 @@ void TestOrderListWindow::reopensOrder()
                      "med Ny order, eller avsluta programmet, och makulera den sedan."));
     QCOMPARE(w->entries(), QStringList({"100001", "200002"}));
     QVERIFY(folder.exists("Order/100001.OrderData.log") && folder.exists("Order/100001.OrderBasket.log"));
+
+    // The next new order is a new one: saved, it is listed, with the status of a first save.
+    main->mnuNy->trigger();
+    const QString next = main->dbOrderNr->text();
+    QVERIFY(next != "100001");
+    MessageBoxScript::answerNext(ui::vbOK);
+    QTest::mouseClick(main->Command6, Qt::LeftButton);
+    QCOMPARE(folder.read("Order/Lista.log"), "100001\r\n200002\r\n" + next.toLatin1() + "\r\n");
+    QCOMPARE(folder.read("Order/" + next + ".OrderData.log"),
+             "\r\n\r\n\r\n\r\n" + next.toLatin1() + "\r\n" + QDate::currentDate().toString("yyyy-MM-dd").toLatin1() +
+                 "\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n\r\n\r\n");
 }
 
 void TestOrderListWindow::printsOrder()
@@ -593,7 +603,8 @@ void TestOrderListWindow::savesStatus()
     testsupport::AppFolder folder;
     folder.write("System/Orderstatus.log", "0,Ny\r\n3,Skickad\r\n");
     saveOrder("100001", 0);
-    folder.write("Order/Lista.log", "100001\r\n");
+    saveOrder("200002", 0);
+    folder.write("Order/Lista.log", "100001\r\n200002\r\n");
     const QByteArray before = folder.read("Order/100001.OrderData.log");
     frmOrderLista* w = openWindow();
     clickEntry(w, 0);
@@ -611,6 +622,18 @@ void TestOrderListWindow::savesStatus()
     QCOMPARE(folder.read("Order/100001.OrderData.log"), after);
     QCOMPARE(w->dbOrder[4]->text(), QString("3, Skickad"));
     QVERIFY(!frmZelOrderNew::existing()); // the choice went to the window that asked for it
+
+    // A status picked and left unsaved stays with its order: another order selected saves nothing.
+    QTest::mouseClick(w->Command8, Qt::LeftButton);
+    frmOrderStatus::existing()->ListView1->selectRow(0);
+    MessageBoxScript::answerNext(ui::vbYes);
+    QTest::mouseClick(frmOrderStatus::existing()->Command1, Qt::LeftButton);
+    clickEntry(w, 1);
+    QCOMPARE(w->dbOrder[4]->text(), QString("1, Created not printed"));
+    const QByteArray other = folder.read("Order/200002.OrderData.log");
+    QTest::mouseClick(w->Command9, Qt::LeftButton);
+    QCOMPARE(folder.read("Order/200002.OrderData.log"), other);
+    QCOMPARE(folder.read("Order/100001.OrderData.log"), after);
 }
 
 void TestOrderListWindow::voidsWhileFiltered_data()
@@ -621,12 +644,26 @@ void TestOrderListWindow::voidsWhileFiltered_data()
     QTest::addColumn<int>("entry");
     QTest::addColumn<QByteArray>("listAfter");
     QTest::addColumn<QStringList>("listedAfter");
+    QTest::addColumn<bool>("searching");  // the order files are still being searched when the order is voided
+    QTest::addColumn<int>("selectAfter"); // a row clicked afterwards, the entry and customer it shows
+    QTest::addColumn<int>("entryAfter");
+    QTest::addColumn<QString>("customerAfter");
     QTest::newRow("second of two equal") << "1000" << QStringList{"100001", "100001"} << 1 << 2
-                                         << QByteArray("100001\r\n200002\r\n300003\r\n") << QStringList{"100001"};
+                                         << QByteArray("100001\r\n200002\r\n300003\r\n") << QStringList{"100001"}
+                                         << false << -1 << -1 << "";
     QTest::newRow("first of two equal") << "0001" << QStringList{"100001", "100001"} << 0 << 0
-                                        << QByteArray("200002\r\n100001\r\n300003\r\n") << QStringList{"100001"};
+                                        << QByteArray("200002\r\n100001\r\n300003\r\n") << QStringList{"100001"}
+                                        << false << -1 << -1 << "";
     QTest::newRow("last entry") << "300" << QStringList{"300003"} << 0 << 3
-                                << QByteArray("100001\r\n200002\r\n100001\r\n") << QStringList{};
+                                << QByteArray("100001\r\n200002\r\n100001\r\n") << QStringList{} << false << -1 << -1
+                                << "";
+    QTest::newRow("rows after the voided one move up")
+        << "0" << QStringList{"100001", "200002", "100001", "300003"} << 0 << 0
+        << QByteArray("200002\r\n100001\r\n300003\r\n") << QStringList{"200002", "100001", "300003"} << false << 0 << 0
+        << "K200002";
+    QTest::newRow("search running, restarted on the shorter list")
+        << "1000" << QStringList{"100001", "100001"} << 0 << 0 << QByteArray("200002\r\n100001\r\n300003\r\n")
+        << QStringList{"100001"} << true << -1 << -1 << "";
 }
 
 void TestOrderListWindow::voidsWhileFiltered()
@@ -637,8 +674,13 @@ void TestOrderListWindow::voidsWhileFiltered()
     QFETCH(int, entry);
     QFETCH(QByteArray, listAfter);
     QFETCH(QStringList, listedAfter);
+    QFETCH(bool, searching);
+    QFETCH(int, selectAfter);
+    QFETCH(int, entryAfter);
+    QFETCH(QString, customerAfter);
     testsupport::AppFolder folder;
     saveOrder("100001", 2);
+    saveOrder("200002", 0);
     saveOrder("300003", 0);
     folder.write("Order/Lista.log", "100001\r\n200002\r\n100001\r\n300003\r\n");
 
@@ -648,13 +690,22 @@ void TestOrderListWindow::voidsWhileFiltered()
     clickEntry(w, select);
     QCOMPARE(w->selectedEntry(), entry);
     QCOMPARE(w->dbKund[0]->text(), "K" + listed.at(select));
+    if (searching)
+        QTest::keyClick(w->txtSok, Qt::Key_Return);
     MessageBoxScript::answerNext(ui::vbYes);
     QTest::mouseClick(w->Command4, Qt::LeftButton);
     QCOMPARE(MessageBoxScript::unexpected(), 0);
     QCOMPARE(folder.read("Order/Lista.log"), listAfter);
+    if (searching)
+        QTRY_VERIFY(w->prgSok->isHidden());
     QCOMPARE(listedRows(w), listedAfter);
     QCOMPARE(w->selectedEntry(), -1);
     QCOMPARE(w->entries().join(","), QString::fromLatin1(listAfter).replace("\r\n", ",").chopped(1));
+    if (selectAfter >= 0) {
+        clickEntry(w, selectAfter);
+        QCOMPARE(w->selectedEntry(), entryAfter);
+        QCOMPARE(w->dbKund[0]->text(), customerAfter);
+    }
 
     QTest::keyClick(w->txtSok, Qt::Key_Escape);
     QCOMPARE(w->txtSok->text(), QString());

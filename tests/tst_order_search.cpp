@@ -59,9 +59,9 @@ void TestOrderSearch::findsInListOrder_data()
     QTest::addColumn<int>("threads");
     QTest::addColumn<bool>("cancelled");
     QTest::addColumn<QVector<int>>("found");
-    QTest::newRow("one thread") << 1 << false << QVector<int>{5, 600, 1500, 1999};
-    QTest::newRow("two threads") << 2 << false << QVector<int>{5, 600, 1500, 1999};
-    QTest::newRow("more threads than runs of entries") << 9 << false << QVector<int>{5, 600, 1500, 1999};
+    QTest::newRow("one thread") << 1 << false << QVector<int>{5, 600, 999, 1000, 1500, 1999};
+    QTest::newRow("two threads") << 2 << false << QVector<int>{5, 600, 999, 1000, 1500, 1999};
+    QTest::newRow("more threads than runs of entries") << 9 << false << QVector<int>{5, 600, 999, 1000, 1500, 1999};
     QTest::newRow("cancelled") << 2 << true << QVector<int>{};
 }
 
@@ -75,8 +75,9 @@ void TestOrderSearch::findsInListOrder()
     for (int i = 0; i < 2000; ++i)
         entries << QString::number(100000 + i);
     QString error;
-    // The last one's customer number is longer than the search takes in at one read.
-    for (int i : {5, 600, 1500, 1999}) {
+    // 999 and 1000 lie on both sides of the edge between two threads' runs; the last one's customer
+    // number is longer than the search takes in at one read.
+    for (int i : {5, 600, 999, 1000, 1500, 1999}) {
         const QString customer = i == 1999 ? QString(40000, 'K') : "K";
         QVERIFY(data::writeOrderData(entries.at(i), {customer, "Åsa Öberg", "", "", entries.at(i), "", "", "", "", ""},
                                      &error));

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTest>
 
 class TestSupplierList : public QObject
@@ -188,6 +189,14 @@ void TestSupplierList::linkedListIsLeftAlone()
 void TestSupplierList::removingAsksFirst()
 {
     testsupport::AppFolder folder;
+    // A list that ends inside a quote is not offered for editing.
+    const QByteArray broken = "Ahlsell AB,1001\r\n\"Elektroskandia, Sverige AB,1004\r\n";
+    folder.write(kListFile, broken);
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    frmLeverantorLista::open();
+    QVERIFY(!frmLeverantorLista::existing());
+    QVERIFY(ui::MessageBoxScript::shown().constLast().prompt.contains("slutar mitt i en post"));
+
     folder.write(kListFile, kList);
     frmLeverantorLista::open();
     frmLeverantorLista* window = frmLeverantorLista::existing();
@@ -213,9 +222,28 @@ void TestSupplierList::removingAsksFirst()
     ui::MessageBoxScript::answerNext(ui::vbOK);
     window->cmdLaggTill->click();
     const auto shown = ui::MessageBoxScript::shown();
-    QCOMPARE(shown.size(), 3);
+    QCOMPARE(shown.size(), 4);
     QVERIFY2(shown.last().prompt.contains("har redan leverantören Ahlsell AB"), qPrintable(shown.last().prompt));
     QCOMPARE(window->ListView1->rowCount(), 3);
+
+    // Broken elsewhere while the window is open, the list is not added to.
+    folder.write(kListFile, broken);
+    window->txtNummer->setText("3000");
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    window->cmdLaggTill->click();
+    QCOMPARE(folder.read(kListFile), broken);
+
+    // Another program changing the list: the window waits for it, then says so and changes nothing.
+    folder.write(kListFile, kList);
+    QLockFile other(folder.file(QString(kListFile) + ".lock"));
+    QVERIFY(other.tryLock(0));
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    window->cmdLaggTill->click();
+    const QString busy = ui::MessageBoxScript::shown().constLast().prompt;
+    // The supplier list is no order register, and the message does not call it one.
+    QVERIFY2(busy.endsWith("Leverantorer.log: filen är upptagen av ett annat program; försök igen om en stund."),
+             qPrintable(busy));
+    QCOMPARE(folder.read(kListFile), kList);
     QCOMPARE(ui::MessageBoxScript::unexpected(), 0);
 }
 

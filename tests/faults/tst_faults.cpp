@@ -1,4 +1,5 @@
 #include "data/app_folder.h"
+#include "data/order_export.h"
 #include "data/order_files.h"
 #include "data/order_number.h"
 #include "data/order_void.h"
@@ -37,6 +38,8 @@ const QString kList = QStringLiteral("Order/Lista.log");
 const QString kData = QStringLiteral("Order/211532.OrderData.log");
 const QString kNewData = QStringLiteral("Order/211533.OrderData.log");
 const QString kBasket = QStringLiteral("Order/211532.OrderBasket.log");
+const QString kNewBasket = QStringLiteral("Order/211533.OrderBasket.log");
+const QString kExport = QStringLiteral("Ordrar.csv");
 const QString kSuppliers = QStringLiteral("System/Leverantorer.log");
 const QString kStatuses = QStringLiteral("System/Orderstatus.log");
 const QString kLanguage = QStringLiteral("System/Language/Svenska.lng");
@@ -52,6 +55,12 @@ const QByteArray kBasketBytes =
     "\"A1\",\"Skruv, rostfri\",\"2,50\",\"10\",\"ST\"\r\n\"B2\",\"Mutter\",\"0,75\",\"100\",\"ST\"\r\n";
 const data::OrderLine kLine{"C3", "Bricka", "0,10", "50", "ST"};
 const QByteArray kLineBytes = "\"C3\",\"Bricka\",\"0,10\",\"50\",\"ST\"\r\n";
+// The order folder exported: 211532 with its two lines; the other listed orders have no files.
+const QByteArray kExportBytes =
+    "\xEF\xBB\xBFOrdernummer;Orderdatum;S\xC3\xA4ljare;Status;Kundnummer;Namn;Telefon;Leverant\xC3\xB6rsnummer;"
+    "Leverant\xC3\xB6r;Artikelnummer;Ben\xC3\xA4mning;\xC3\x80-pris;Antal;Enhet;Belopp\r\n"
+    "211532;2026-12-07;Eva;Ny;K1;Kund AB;08-123456;L1;Lev AB;A1;Skruv, rostfri;2,50;10;ST;25,00\r\n"
+    "211532;2026-12-07;Eva;Ny;K1;Kund AB;08-123456;L1;Lev AB;B2;Mutter;0,75;100;ST;75,00\r\n";
 
 constexpr char kChild[] = "--run-in";
 
@@ -121,13 +130,16 @@ QString run(const QString& action)
     QVector<QStringList> records;
     if (action == "save new" || action == "save again")
         ok = data::writeOrderData(action == "save new" ? "211533" : "211532", kValues, &error);
-    else if (action == "add line")
-        ok = data::appendOrderLine("211532", kLine, &error);
+    else if (action == "add line" || action == "add first line")
+        ok = data::appendOrderLine(action == "add line" ? "211532" : "211533", kLine, &error);
     else if (action == "append list")
         ok = data::listOrderOnce("211533", &error);
     else if (action == "void")
         ok = data::voidOrder("211532", 0, &voided, &error);
-    else if (action == "read data")
+    else if (action == "export") {
+        data::ExportResult exported;
+        ok = data::exportOrders(data::dataPath(kExport), &exported, &error);
+    } else if (action == "read data")
         ok = data::readOrderData("211532", &read, &error);
     else if (action == "read list") {
         QStringList entries;
@@ -295,24 +307,30 @@ void TestFaults::fullDisk_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("calls");
+    QTest::addColumn<int>("after"); // calls that succeed first
     QTest::addColumn<int>("shortBytes");
     QTest::addColumn<QString>("file");
 
     const QList<QPair<QString, QString>> actions = {
-        {"save new", kNewData}, {"save again", kData}, {"add line", kBasket}, {"append list", kList}, {"void", kList}};
+        {"save new", kNewData}, {"save again", kData}, {"add line", kBasket}, {"add first line", kNewBasket},
+        {"append list", kList}, {"void", kList},       {"export", kExport}};
     for (const auto& [action, file] : actions) {
-        QTest::addRow("%s, first write", qPrintable(action)) << action << "write" << 0 << file;
-        QTest::addRow("%s, partial write", qPrintable(action)) << action << "write" << 3 << file;
-        QTest::addRow("%s, sync", qPrintable(action)) << action << kSyncs << 0 << file;
-        if (action != "add line" && action != "append list") // appends rename nothing
-            QTest::addRow("%s, rename", qPrintable(action)) << action << kRenames << 0 << file;
+        QTest::addRow("%s, first write", qPrintable(action)) << action << "write" << 0 << 0 << file;
+        QTest::addRow("%s, partial write", qPrintable(action)) << action << "write" << 0 << 3 << file;
+        QTest::addRow("%s, sync", qPrintable(action)) << action << kSyncs << 0 << 0 << file;
+        if (!action.startsWith("add") && action != "append list") // appends rename nothing
+            QTest::addRow("%s, rename", qPrintable(action)) << action << kRenames << 0 << 0 << file;
     }
+    // The export writes its header on its own: the orders' rows come in a later write.
+    QTest::newRow("export, second write") << "export"
+                                          << "write" << 1 << 0 << kExport;
 }
 
 void TestFaults::fullDisk()
 {
     QFETCH(QString, action);
     QFETCH(QString, calls);
+    QFETCH(int, after);
     QFETCH(int, shortBytes);
     QFETCH(QString, file);
 
@@ -320,7 +338,7 @@ void TestFaults::fullDisk()
     fillOrderFolder(folder);
     const Snapshot before = snapshot(folder.path());
     zel_fault_scope(QFile::encodeName(folder.path()).constData());
-    QCOMPARE(zel_fault_arm(qPrintable(calls), 0, ENOSPC, shortBytes), 0);
+    QCOMPARE(zel_fault_arm(qPrintable(calls), after, ENOSPC, shortBytes), 0);
     const QString outcome = run(action);
     const int fired = zel_fault_fired();
     zel_fault_disarm();
@@ -333,8 +351,10 @@ void TestFaults::fullDisk()
     Snapshot expected = before;
     if (action == "save new" || action == "save again")
         expected[file] = kValuesBytes;
-    else if (action == "add line")
+    else if (action.startsWith("add"))
         expected[file] += kLineBytes;
+    else if (action == "export")
+        expected[file] = kExportBytes;
     else if (action == "append list")
         expected[file] += "211533\r\n";
     else
