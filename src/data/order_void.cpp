@@ -1,6 +1,7 @@
 #include "data/order_void.h"
 
 #include "data/file_lock.h"
+#include "data/order_delivery.h"
 #include "data/order_files.h"
 #include "data/order_folder_tidy.h"
 #include "data/order_number_reservation.h"
@@ -51,10 +52,12 @@ bool voidOrder(const QString& entry, int occurrence, VoidOutcome* outcome, QStri
     }
     const QString dataFile = withFiles ? orderDataPath(entry) : QString();
     const QString basketFile = withFiles ? orderBasketPath(entry) : QString();
+    const QString deliveryFile = withFiles ? orderDeliveryPath(entry) : QString();
     const QString listFile = orderListPath();
 
     // Check everything before touching anything, so a refusal leaves the order whole.
-    if (withFiles && (!canDeleteFile(dataFile, error) || !canDeleteFile(basketFile, error)))
+    if (withFiles &&
+        (!canDeleteFile(dataFile, error) || !canDeleteFile(basketFile, error) || !canDeleteFile(deliveryFile, error)))
         return false;
     // Another program may append a saved order meanwhile; holding the lock keeps it in the list.
     FileLock lock(listFile);
@@ -76,7 +79,8 @@ bool voidOrder(const QString& entry, int occurrence, VoidOutcome* outcome, QStri
             return false;
         outcome->removedFromList = true;
     }
-    return !withFiles || (deleteIfPresent(dataFile, error) && deleteIfPresent(basketFile, error));
+    return !withFiles || (deleteIfPresent(dataFile, error) && deleteIfPresent(basketFile, error) &&
+                          deleteIfPresent(deliveryFile, error));
 }
 
 } // namespace data

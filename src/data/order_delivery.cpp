@@ -1,0 +1,167 @@
+#include "data/order_delivery.h"
+
+#include "data/app_folder.h"
+#include "data/file_lock.h"
+#include "data/order_files.h"
+#include "data/record_io.h"
+#include "data/reference_list.h"
+#include "data/text_file.h"
+
+namespace data {
+
+namespace {
+constexpr int kDeliveryFields = 4;
+
+bool holdsRecordBreak(const QString& value)
+{
+    return value.contains(u'"') || value.contains(u'\r') || value.contains(u'\n');
+}
+} // namespace
+
+QString orderDeliveryPath(const QString& orderNumber)
+{
+    return dataPath(QStringLiteral("\\Order\\") + orderNumber + QStringLiteral(".OrderDelivery.log"));
+}
+
+bool appendDeliveries(const QString& orderNumber, const QVector<DeliveryRecord>& records, QString* error)
+{
+    const QString path = orderDeliveryPath(orderNumber);
+    if (orderNumber.isEmpty() || !isPlainOrderName(orderNumber)) {
+        *error =
+            QStringLiteral("\"%1\" är inget ordernummer; ingen leverans skrevs.").arg(quotedForMessage(orderNumber));
+        return false;
+    }
+    QByteArray bytes;
+    for (const DeliveryRecord& record : records) {
+        for (const QString& field : record.fields()) {
+            if (holdsRecordBreak(field)) {
+                *error = QStringLiteral("Leveransen skrevs inte i %1: värdet %2 innehåller ett citattecken eller en "
+                                        "radbrytning, som filen inte kan lagra.")
+                             .arg(quotedForMessage(path), quotedForMessage(field));
+                return false;
+            }
+        }
+        bytes += quotedRecord(record.fields());
+    }
+    if (bytes.isEmpty())
+        return true;
+    FileLock lock(path);
+    return canWriteFile(path, error) && lock.acquire(error) && appendToFile(path, bytes, error);
+}
+
+bool readDeliveries(const QString& orderNumber, QVector<DeliveryRecord>* records, QString* error)
+{
+    records->clear();
+    const QString path = orderDeliveryPath(orderNumber);
+    if (!entryExists(path))
+        return true;
+    QString text;
+    if (!readTextFile(path, &text, error))
+        return false;
+    RecordReader reader(text);
+    QStringList damaged;
+    QStringList fields;
+    for (int lineNumber = 1; !reader.atEnd(); ++lineNumber) {
+        const QString line = reader.readLine();
+        if (line.isEmpty())
+            continue;
+        // Each record stands on a line of its own, so a torn one never takes the next with it.
+        RecordReader record(line);
+        bool numberOk = false;
+        const bool whole = record.readFields(kDeliveryFields, &fields) && record.lastFieldClosed();
+        const int position = whole ? fields.at(1).toInt(&numberOk) : 0;
+        if (!whole || !numberOk || position < 1) {
+            damaged << QString::number(lineNumber);
+            continue;
+        }
+        records->append({fields.at(0), position, fields.at(2), fields.at(3)});
+    }
+    if (damaged.isEmpty())
+        return true;
+    *error = QStringLiteral("Leveranserna i %1 är skadade på rad %2; de raderna räknas inte.")
+                 .arg(quotedForMessage(path), quotedForMessage(damaged.join(QStringLiteral(", "))));
+    return false; // the whole records stay in *records
+}
+
+ExactDecimal LineDelivery::rest() const
+{
+    return done() || !numeric ? ExactDecimal() : ordered - received;
+}
+
+QString LineDelivery::receivedText() const
+{
+    if (numeric)
+        return received.toString();
+    return wholeReceived ? QStringLiteral("ja") : QStringLiteral("nej");
+}
+
+QString LineDelivery::restText() const
+{
+    if (closed && !(numeric ? received >= ordered : wholeReceived))
+        return kRestClosed;
+    return numeric ? rest().toString() : (wholeReceived ? QStringLiteral("0") : QStringLiteral("hela"));
+}
+
+QVector<LineDelivery> lineDeliveries(const QVector<OrderLine>& lines, const QVector<DeliveryRecord>& records,
+                                     QStringList* ignored)
+{
+    QVector<LineDelivery> result(lines.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        const std::optional<ExactDecimal> ordered = ExactDecimal::parse(lines.at(i).quantity);
+        result[i].numeric = ordered.has_value();
+        result[i].ordered = ordered.value_or(ExactDecimal());
+    }
+    for (const DeliveryRecord& record : records) {
+        const int index = record.line - 1;
+        const bool matches =
+            index >= 0 && index < lines.size() && lines.at(index).articleNumber == record.articleNumber;
+        LineDelivery* line = matches ? &result[index] : nullptr;
+        const std::optional<ExactDecimal> quantity = ExactDecimal::parse(record.quantity);
+        if (line && record.quantity == kRestClosed)
+            line->closed = true;
+        else if (line && !line->numeric && record.quantity == kWholeLineDelivered)
+            line->wholeReceived = true;
+        else if (line && line->numeric && quantity)
+            line->received += *quantity;
+        else if (ignored)
+            ignored->append(
+                QStringLiteral("%1 rad %2 (%3)")
+                    .arg(record.date, QString::number(record.line), quotedForMessage(record.articleNumber)));
+    }
+    return result;
+}
+
+bool everythingDelivered(const QVector<LineDelivery>& lines)
+{
+    for (const LineDelivery& line : lines) {
+        if (!line.done())
+            return false;
+    }
+    return true;
+}
+
+QString lastDeliveryDate(const QVector<DeliveryRecord>& records)
+{
+    QString last;
+    for (const DeliveryRecord& record : records)
+        last = qMax(last, record.date);
+    return last;
+}
+
+bool writeDeliveryStatus(const QString& orderNumber, bool complete, QString* status, QString* error)
+{
+    const QString id = complete ? QStringLiteral("5") : QStringLiteral("4");
+    QVector<QStringList> statuses;
+    if (!readReferenceList(kOrderStatusListPath, &statuses, error))
+        return false;
+    for (const QStringList& entry : statuses) {
+        if (entry.value(0).trimmed() == id) {
+            *status = id + QStringLiteral(", ") + entry.value(1).trimmed();
+            return writeOrderStatus(orderNumber, *status, error);
+        }
+    }
+    *error = QStringLiteral("Statuslistan har ingen status %1, så orderns status är oförändrad.").arg(id);
+    return false;
+}
+
+} // namespace data

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "data/exact_decimal.h"
+#include "data/order_line.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace data {
+
+// "\Order\<nr>.OrderDelivery.log": what arrived against an order, one quoted record per order line
+// and delivery, in the order they were recorded. What a line has received is always the sum of its
+// records, so the file is the only place it is kept.
+QString orderDeliveryPath(const QString& orderNumber);
+
+// What stands in a record's quantity field besides an exact decimal.
+inline const QString kWholeLineDelivered = QStringLiteral("levererad"); // a line whose quantity is no number
+inline const QString kRestClosed = QStringLiteral("avslutad");          // the rest of the line will not come
+
+struct DeliveryRecord
+{
+    QString date;          // "YYYY-MM-DD"
+    int line = 0;          // the order line's position, counted from 1
+    QString articleNumber; // the line's article number when recorded, checked against the basket
+    QString quantity;      // an exact decimal, kWholeLineDelivered or kRestClosed
+
+    QStringList fields() const { return {date, QString::number(line), articleNumber, quantity}; }
+    bool operator==(const DeliveryRecord& other) const { return fields() == other.fields(); }
+};
+
+// Appends the records of one delivery with one write, as a basket line is appended: locked,
+// checked, cut back on failure, so a delivery is recorded whole or not at all.
+bool appendDeliveries(const QString& orderNumber, const QVector<DeliveryRecord>& records, QString* error);
+
+// No file is no delivery. A damaged record is skipped and reported; the whole ones still count.
+bool readDeliveries(const QString& orderNumber, QVector<DeliveryRecord>* records, QString* error);
+
+// Where one order line stands.
+struct LineDelivery
+{
+    bool numeric = false; // the ordered quantity is a number; otherwise the line arrives whole
+    ExactDecimal ordered;
+    ExactDecimal received;
+    bool wholeReceived = false;
+    bool closed = false;
+
+    // Nothing more is to come: all of it arrived (more is no matter), or the rest was closed.
+    bool done() const { return closed || (numeric ? received >= ordered : wholeReceived); }
+    // What is still to come, never below zero.
+    ExactDecimal rest() const;
+    QString receivedText() const;
+    QString restText() const;
+};
+
+// Each line's standing from the records. A record naming a line that is not there, or whose article
+// number is not the line's, counts for nothing and is named in *ignored.
+QVector<LineDelivery> lineDeliveries(const QVector<OrderLine>& lines, const QVector<DeliveryRecord>& records,
+                                     QStringList* ignored = nullptr);
+
+// True when every line is done; an order without lines has nothing to come.
+bool everythingDelivered(const QVector<LineDelivery>& lines);
+
+// The latest date among the records, empty without any.
+QString lastDeliveryDate(const QVector<DeliveryRecord>& records);
+
+// Writes "4, <description>" while something is still to come and "5, <description>" once nothing
+// is, the description taken from the status list. *status is what was written. When the list has
+// no such id the status is left as it is and *error says so.
+bool writeDeliveryStatus(const QString& orderNumber, bool complete, QString* status, QString* error);
+
+} // namespace data

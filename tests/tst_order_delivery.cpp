@@ -1,0 +1,175 @@
+#include "data/exact_decimal.h"
+#include "data/order_delivery.h"
+#include "data/order_files.h"
+#include "test_support.h"
+
+#include <QFile>
+#include <QTest>
+
+using Records = QVector<data::DeliveryRecord>;
+using Lines = QVector<data::OrderLine>;
+
+class TestOrderDelivery : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void exactDecimal_data();
+    void exactDecimal();
+    void standing_data();
+    void standing();
+    void recordsOnDisk();
+    void statusFollows_data();
+    void statusFollows();
+};
+
+void TestOrderDelivery::exactDecimal_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown"); // empty: no number
+    QTest::newRow("decimal comma") << "2,5" << "2,5";
+    QTest::newRow("point taken too") << "2.50" << "2,5";
+    QTest::newRow("thousands blank") << "1 000" << "1000";
+    QTest::newRow("six decimals") << "0,000001" << "0,000001";
+    QTest::newRow("seven decimals is no number") << "0,0000001" << "";
+    QTest::newRow("negative") << "-3" << "-3";
+    QTest::newRow("two commas") << "1,2,3" << "";
+    QTest::newRow("text") << "ca 5" << "";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestOrderDelivery::exactDecimal()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    const std::optional<data::ExactDecimal> value = data::ExactDecimal::parse(text);
+    QCOMPARE(value.has_value(), !shown.isEmpty());
+    if (value)
+        QCOMPARE(value->toString(), shown);
+}
+
+void TestOrderDelivery::standing_data()
+{
+    QTest::addColumn<Lines>("lines");
+    QTest::addColumn<Records>("records");
+    QTest::addColumn<QStringList>("received"); // per line
+    QTest::addColumn<QStringList>("rest");
+    QTest::addColumn<bool>("complete");
+
+    const data::OrderLine screws{"S1", "Skruv", "1,00", "10", "ST"};
+    const data::OrderLine tenth{"T1", "Tråd", "2,00", "0,3", "KG"};
+    QTest::newRow("nothing yet") << Lines{screws} << Records{} << QStringList{"0"} << QStringList{"10"} << false;
+    QTest::newRow("partly, then the rest")
+        << Lines{screws} << Records{{"2026-12-07", 1, "S1", "4"}, {"2026-12-09", 1, "S1", "6"}} << QStringList{"10"}
+        << QStringList{"0"} << true;
+    QTest::newRow("0,1 three times against 0,3 is complete")
+        << Lines{tenth}
+        << Records{{"2026-12-07", 1, "T1", "0,1"}, {"2026-12-08", 1, "T1", "0,1"}, {"2026-12-09", 1, "T1", "0,1"}}
+        << QStringList{"0,3"} << QStringList{"0"} << true;
+    QTest::newRow("0,1 three times against 0,31 is not")
+        << Lines{{"T1", "Tråd", "2,00", "0,31", "KG"}}
+        << Records{{"2026-12-07", 1, "T1", "0,1"}, {"2026-12-08", 1, "T1", "0,1"}, {"2026-12-09", 1, "T1", "0,1"}}
+        << QStringList{"0,3"} << QStringList{"0,01"} << false;
+    // The same article on two lines is counted per line, never pooled.
+    QTest::newRow("same article on two lines")
+        << Lines{screws, screws} << Records{{"2026-12-07", 1, "S1", "10"}} << QStringList{"10", "0"}
+        << QStringList{"0", "10"} << false;
+    QTest::newRow("over-receipt on one line does not cover a short one")
+        << Lines{screws, tenth} << Records{{"2026-12-07", 1, "S1", "15"}, {"2026-12-07", 2, "T1", "0,2"}}
+        << QStringList{"15", "0,2"} << QStringList{"0", "0,1"} << false;
+    QTest::newRow("rest closed short") << Lines{screws}
+                                       << Records{{"2026-12-07", 1, "S1", "4"}, {"2026-12-08", 1, "S1", "avslutad"}}
+                                       << QStringList{"4"} << QStringList{"avslutad"} << true;
+    QTest::newRow("a line without a numeric quantity arrives whole")
+        << Lines{{"F1", "Färg", "99", "en burk", "ST"}, screws} << Records{{"2026-12-07", 1, "F1", "levererad"}}
+        << QStringList{"ja", "0"} << QStringList{"0", "10"} << false;
+    // A basket changed since (a line removed by hand) must not credit another article.
+    QTest::newRow("a record whose article is not the line's counts for nothing")
+        << Lines{screws} << Records{{"2026-12-07", 1, "X9", "10"}, {"2026-12-07", 2, "S1", "10"}} << QStringList{"0"}
+        << QStringList{"10"} << false;
+    QTest::newRow("no lines, nothing to come") << Lines{} << Records{} << QStringList{} << QStringList{} << true;
+}
+
+void TestOrderDelivery::standing()
+{
+    QFETCH(Lines, lines);
+    QFETCH(Records, records);
+    QFETCH(QStringList, received);
+    QFETCH(QStringList, rest);
+    QFETCH(bool, complete);
+    const QVector<data::LineDelivery> standing = data::lineDeliveries(lines, records);
+    QStringList gotReceived, gotRest;
+    for (const data::LineDelivery& line : standing) {
+        gotReceived << line.receivedText();
+        gotRest << line.restText();
+    }
+    QCOMPARE(gotReceived, received);
+    QCOMPARE(gotRest, rest);
+    QCOMPARE(data::everythingDelivered(standing), complete);
+}
+
+void TestOrderDelivery::recordsOnDisk()
+{
+    testsupport::AppFolder folder;
+    QString error;
+    QVERIFY2(data::appendDeliveries("7", {{"2026-12-07", 1, "Ö1", "2,5"}, {"2026-12-07", 3, "A", "avslutad"}}, &error),
+             qPrintable(error));
+    // A torn record (a write cut short) is reported; the records after it still count.
+    QFile torn(folder.file("Order/7.OrderDelivery.log"));
+    QVERIFY(torn.open(QIODevice::Append) && torn.write("\"2026-12-08\",\"1\",\"\xd6") > 0);
+    torn.close();
+    QVERIFY2(data::appendDeliveries("7", {{"2026-12-09", 1, "Ö1", "1"}}, &error), qPrintable(error));
+    QCOMPARE(folder.read("Order/7.OrderDelivery.log"),
+             QByteArray("\"2026-12-07\",\"1\",\"\xd6"
+                        "1\",\"2,5\"\r\n\"2026-12-07\",\"3\",\"A\",\"avslutad\"\r\n\"2026-12-08\",\"1\",\"\xd6\r\n"
+                        "\"2026-12-09\",\"1\",\"\xd6"
+                        "1\",\"1\"\r\n"));
+    Records back;
+    QVERIFY(!data::readDeliveries("7", &back, &error));
+    QVERIFY2(error.contains("7.OrderDelivery.log") && error.contains("rad 3"), qPrintable(error));
+    QCOMPARE(back, (Records{{"2026-12-07", 1, "Ö1", "2,5"}, {"2026-12-07", 3, "A", "avslutad"},
+                            {"2026-12-09", 1, "Ö1", "1"}}));
+    QCOMPARE(data::lastDeliveryDate(back), QString("2026-12-09"));
+
+    // A read-only file takes nothing and says so; a quote would shift the record and is refused.
+    const QByteArray before = folder.read("Order/7.OrderDelivery.log");
+    QVERIFY(!data::appendDeliveries("7", {{"2026-12-10", 1, "1/2\"", "1"}}, &error));
+    QVERIFY(QFile::setPermissions(folder.file("Order/7.OrderDelivery.log"), QFile::ReadOwner));
+    QVERIFY(!data::appendDeliveries("7", {{"2026-12-10", 1, "Ö1", "1"}}, &error));
+    QVERIFY2(error.contains("skrivskyddad"), qPrintable(error));
+    QCOMPARE(folder.read("Order/7.OrderDelivery.log"), before);
+}
+
+void TestOrderDelivery::statusFollows_data()
+{
+    QTest::addColumn<QByteArray>("statusList");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QByteArray>("line8");
+    const QByteArray shipped = "0,\"Ny, ej sparad\"\r\n2,Utskriven\r\n4,Delvis levererad\r\n5,Levererad\r\n";
+    QTest::newRow("something still to come") << shipped << false << true << QByteArray("4, Delvis levererad");
+    QTest::newRow("nothing more to come") << shipped << true << true << QByteArray("5, Levererad");
+    QTest::newRow("the list has no such id") << QByteArray("0,Ny\r\n4,Delvis\r\n") << true << false
+                                             << QByteArray("2, Utskriven");
+}
+
+void TestOrderDelivery::statusFollows()
+{
+    QFETCH(QByteArray, statusList);
+    QFETCH(bool, complete);
+    QFETCH(bool, ok);
+    QFETCH(QByteArray, line8);
+    testsupport::AppFolder folder;
+    folder.write("System/Orderstatus.log", statusList);
+    const QByteArray head = "K1\r\nEva\r\n08\r\n1\r\n7\r\n2026-12-07\r\nORDERMOTTAGARE\r\n";
+    const QByteArray tail = "\r\n0111\r\nLev\n"; // a hand-edited last line keeps its bytes
+    folder.write("Order/7.OrderData.log", head + "2, Utskriven" + tail);
+    QString status, error;
+    QCOMPARE(data::writeDeliveryStatus("7", complete, &status, &error), ok);
+    QCOMPARE(folder.read("Order/7.OrderData.log"), head + line8 + tail);
+    if (!ok)
+        QCOMPARE(error, QString("Statuslistan har ingen status 5, så orderns status är oförändrad."));
+}
+
+QTEST_GUILESS_MAIN(TestOrderDelivery)
+#include "tst_order_delivery.moc"
