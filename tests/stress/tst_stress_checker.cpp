@@ -1,3 +1,4 @@
+#include "number_race.h"
 #include "stress_checker.h"
 
 #include <QDir>
@@ -20,6 +21,20 @@ QByteArray replaced(QByteArray bytes, const QByteArray& before, const QByteArray
 {
     return bytes.replace(before, after);
 }
+
+void writeFile(const QTemporaryDir& folder, const QString& name, const QByteArray& bytes)
+{
+    if (bytes.isNull())
+        return;
+    QFile file(folder.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Round 1 of program 1 in a race for order numbers, saved with one line.
+const QByteArray kRaceData = "K-P1-R1\r\nKund P1-R1\r\n08\r\n555-P1-R1\r\n211532\r\n2026-12-07\r\nS\xE4ljare P1-R1\r\n"
+                             "Rader: 1\r\nL-P1-R1\r\nLeverant\xF6r P1-R1\r\n";
+const QByteArray kRaceLine = "\"P1-R1-L1\",\"Skruv P1-R1\",\"1,50\",\"1\",\"st\"\r\n";
 } // namespace
 
 class TestStressChecker : public QObject
@@ -29,6 +44,8 @@ class TestStressChecker : public QObject
 private Q_SLOTS:
     void check_data();
     void check();
+    void checkNumberRace_data();
+    void checkNumberRace();
 };
 
 void TestStressChecker::check_data()
@@ -116,19 +133,52 @@ void TestStressChecker::check()
 
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir("Order"));
-    const auto write = [&](const QString& name, const QByteArray& bytes) {
-        if (bytes.isNull())
-            return;
-        QFile file(folder.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-    };
-    write("journal-1.txt", journal);
-    write("Order/Lista.log", list);
-    write("Order/100000.OrderData.log", dataFile);
-    write("Order/100000.OrderBasket.log", basket);
+    writeFile(folder, "journal-1.txt", journal);
+    writeFile(folder, "Order/Lista.log", list);
+    writeFile(folder, "Order/100000.OrderData.log", dataFile);
+    writeFile(folder, "Order/100000.OrderBasket.log", basket);
 
     QCOMPARE(stress::StressChecker(folder.path(), exact).check(), problems);
+}
+
+void TestStressChecker::checkNumberRace_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QByteArray>("dataFile");
+    QTest::addColumn<QByteArray>("basket");
+    QTest::addColumn<QStringList>("problems");
+
+    QTest::newRow("whole") << QByteArray("211532\r\n") << kRaceData << kRaceLine << QStringList{};
+    QTest::newRow("listed twice") << QByteArray("211532\r\n211532\r\n") << kRaceData << kRaceLine
+                                  << QStringList{"Order/Lista.log names 211532 more than once"};
+    QTest::newRow("another program's line in the basket")
+        << QByteArray("211532\r\n") << kRaceData << kRaceLine + replaced(kRaceLine, "P1", "P2")
+        << QStringList{"Order/211532.OrderBasket.log holds \"\"P1-R1-L1\",\"Skruv P1-R1\",\"1,50\",\"1\",\"st\"\r\n"
+                       "\"P2-R1-L1\",\"Skruv P2-R1\",\"1,50\",\"1\",\"st\"\r\n\", not the 1 lines of P1-R1"};
+    QTest::newRow("data file of another order")
+        << QByteArray("211532\r\n") << replaced(kRaceData, "211532", "211542") << kRaceLine
+        << QStringList{"Order/211532.OrderData.log is no whole order of its own: \"" +
+                           QString::fromLatin1(replaced(kRaceData, "211532", "211542")) + "\"",
+                       "P1-R1 has no listed order"};
+    QTest::newRow("not listed") << QByteArray("") << kRaceData << kRaceLine
+                                << QStringList{"P1-R1 has no listed order", "Order/211532.OrderBasket.log is left over",
+                                               "Order/211532.OrderData.log is left over"};
+}
+
+void TestStressChecker::checkNumberRace()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QByteArray, dataFile);
+    QFETCH(QByteArray, basket);
+    QFETCH(QStringList, problems);
+
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir("Order"));
+    writeFile(folder, "Order/Lista.log", list);
+    writeFile(folder, "Order/211532.OrderData.log", dataFile);
+    writeFile(folder, "Order/211532.OrderBasket.log", basket);
+
+    QCOMPARE(stress::checkNumberRace(folder.path(), 1, 1), problems);
 }
 
 QTEST_GUILESS_MAIN(TestStressChecker)
