@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Kills the stress driver at random moments while it saves, appends and voids orders, and checks
-# after every kill that the order files are still whole and agree with the driver's journal.
+# Kills the stress driver at random moments while it saves orders, appends, changes and removes
+# lines, writes statuses, reopens and voids orders, and checks after every kill that the order files
+# are still whole and agree with the driver's journal.
 #   scripts/crash_test.sh [KILLS] [DRIVER]
 # KILLS defaults to 1000. DRIVER defaults to $ZEL_STRESS, then build/tests/stress/zel_stress.
 # The folder goes in $ZEL_STRESS_TMP, else /dev/shm when there is one, else $TMPDIR or /tmp: a
@@ -31,7 +32,7 @@ for ((i = 1; i <= kills; i++)); do
         rm -rf "$folder/Order" "$folder"/journal-*.txt
         mkdir "$folder/Order"
     fi
-    # A few IDs in turn, so a run goes on from an earlier run's journal and voids its orders.
+    # A few IDs in turn, so a run goes on from an earlier run's journal and works on its orders.
     id=$((i % 3 + 1))
     seed=$((RANDOM * 32768 + RANDOM))
     delay_ms=$((RANDOM % 41))

@@ -6,6 +6,29 @@
 
 namespace stress {
 
+namespace {
+// Each choice after the step; choices that come out alike are kept once.
+template <typename T, typename Step> QList<T> applied(const QList<T>& choices, Step step)
+{
+    QList<T> after;
+    for (T choice : choices) {
+        step(choice);
+        if (!after.contains(choice))
+            after << choice;
+    }
+    return after;
+}
+
+template <typename T> QList<T> either(QList<T> choices, const QList<T>& more)
+{
+    for (const T& choice : more) {
+        if (!choices.contains(choice))
+            choices << choice;
+    }
+    return choices;
+}
+} // namespace
+
 void OrderHistory::readJournal(const QString& path, const QString& shownName)
 {
     QFile file(path);
@@ -42,32 +65,102 @@ void OrderHistory::add(const QByteArray& line, const QString& where)
     OrderState& order = m_orders[number];
     if (verb.endsWith("-failed")) {
         m_failures << QStringLiteral("%1: %2").arg(where, QString::fromUtf8(line));
-        if (verb == "save-failed")
-            return;
+        order.stepOpen = false;
+        order.stepFailed = true;
     }
+    // ROW K V of a line step; the status serial S sits where ROW does.
+    bool rowOk = false, indexOk = false, versionOk = false;
+    const int row = words.value(2).toInt(&rowOk);
+    const int index = words.value(3).toInt(&indexOk);
+    const int version = words.value(4).toInt(&versionOk);
+    const bool lineStep = rowOk && indexOk && versionOk && words.size() == 5;
+    // A step's start widens the choices by what it does; its done line narrows them to just that.
+    const auto begin = [&](auto basketStep, auto statusStep) {
+        order.basketsBefore = order.baskets;
+        order.statusesBefore = order.statuses;
+        order.baskets = either(order.baskets, applied(order.baskets, basketStep));
+        order.statuses = either(order.statuses, applied(order.statuses, statusStep));
+        order.stepOpen = true;
+    };
+    const auto finish = [&](auto basketStep, auto statusStep) {
+        if (!order.stepOpen)
+            m_problems << QStringLiteral("%1: order %2 finished a step it had not started").arg(where, number);
+        order.baskets = applied(order.basketsBefore, basketStep);
+        order.statuses = applied(order.statusesBefore, statusStep);
+        order.stepOpen = false;
+    };
+    const auto sameBasket = [](Basket&) {};
+    const auto sameStatus = [](QString&) {};
+    // The driver changes and removes lines only in orders whose files it knows, so the row holds the
+    // line it names in every choice.
+    const auto change = [&](Basket& basket) {
+        if (row < basket.size())
+            basket[row] = BasketLine(index, version);
+    };
+    const auto remove = [&](Basket& basket) {
+        if (row < basket.size())
+            basket.removeAt(row);
+    };
+    const QString saved = order.statusToSave();
+    const auto save = [&](QString& status) { status = saved; };
+    const QString picked = pickedStatus(row);
+    const auto pick = [&](QString& status) {
+        if (!status.isNull()) // no data file to write it into
+            status = picked;
+    };
+
     if (verb == "line" || verb == "line-failed") {
-        bool isNumber = false;
-        const int index = words.value(2).toInt(&isNumber);
-        if (!isNumber)
+        // K sits where ROW does. An append is journaled once done: a failed one may have left its
+        // record all the same.
+        if (!rowOk)
             return unreadable();
-        if (index != order.linesAdded)
+        if (row != order.linesAdded)
             m_problems << QStringLiteral("%1: line %2 of order %3 follows %4 lines")
                               .arg(where)
-                              .arg(index)
+                              .arg(row)
                               .arg(number)
                               .arg(order.linesAdded);
-        if (verb == "line")
-            ++order.linesAdded;
+        const auto append = [&](Basket& basket) { basket << BasketLine(row, 0); };
+        if (verb == "line-failed") {
+            order.baskets = either(order.baskets, applied(order.baskets, append));
+            return;
+        }
+        order.baskets = applied(order.baskets, append);
+        append(order.basket);
+        ++order.linesAdded;
     } else if (verb == "saving") {
         ++order.savesStarted;
+        begin(sameBasket, save);
     } else if (verb == "saved") {
+        finish(sameBasket, save);
+        order.status = saved;
         ++order.savesDone;
     } else if (verb == "voiding") {
         order.voidStarted = true;
     } else if (verb == "voided" || verb == "voided-unlisted") {
         order.voided = true;
         order.voidFoundNoEntry = verb == "voided-unlisted";
-    } else if (verb != "void-failed") {
+    } else if ((verb == "changing" || verb == "changed") && lineStep) {
+        if (verb == "changing")
+            return begin(change, sameStatus);
+        finish(change, sameStatus);
+        change(order.basket);
+    } else if ((verb == "removing" || verb == "removed") && lineStep) {
+        if (verb == "removing")
+            return begin(remove, sameStatus);
+        finish(remove, sameStatus);
+        remove(order.basket);
+    } else if ((verb == "writing-status" || verb == "status-written") && rowOk && words.size() == 3) {
+        if (verb == "writing-status")
+            return begin(sameBasket, pick);
+        finish(sameBasket, pick);
+        order.status = picked;
+        order.statusPicked = true;
+    } else if (verb == "reopening" && words.size() == 2) {
+        begin(sameBasket, sameStatus); // reads only
+    } else if (verb == "reopened" && words.size() == 2) {
+        finish(sameBasket, sameStatus);
+    } else if (!verb.endsWith("-failed")) {
         unreadable();
     }
 }

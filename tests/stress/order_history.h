@@ -15,6 +15,16 @@ namespace stress {
 //   line-failed NR K TEXT
 //   saving NR             before a save; then saved NR or save-failed NR TEXT
 //   voiding NR            before a void; then voided NR, voided-unlisted NR or void-failed NR TEXT
+//   changing NR ROW K V   before line K at ROW is changed to version V; then changed NR ROW K V or
+//                         change-failed NR TEXT
+//   removing NR ROW K V   before line K (version V) at ROW is removed; then removed NR ROW K V or
+//                         remove-failed NR TEXT
+//   writing-status NR S   before the status picked the Sth time is written; then status-written NR S or
+//                         status-failed NR TEXT
+//   reopening NR          before a saved order is read back; then reopened NR when it read as
+//                         journaled, else reopen-failed NR TEXT
+// A step started and not finished may or may not have happened; after a failed one the driver no
+// longer knows the order's files and leaves the order alone.
 class OrderHistory
 {
 public:

@@ -34,8 +34,8 @@ private:
     OrderHistory m_history;
     QMap<QString, int> m_listed;
     QSet<QString> m_dataFiles;
-    QMap<QString, int> m_basketRecords;
-    QMap<QString, int> m_savedLineCounts; // from each data file's line count value
+    QMap<QString, Basket> m_baskets;      // the whole records each basket file begins with
+    QMap<QString, QString> m_statusLines; // line 8 of each data file the driver wrote
     QStringList m_problems;
 };
 

@@ -4,12 +4,20 @@
 //       prints "ready" once set up, then a summary when done; the steps go to FOLDER/journal-ID.txt
 //   zel_stress check FOLDER [--exact]
 //       prints one line per problem; exit status 1 when there is any
+//   zel_stress numbers FOLDER ID ROUNDS
+//       prints "ready", waits for FOLDER/start, then races the other programs for order numbers
+//   zel_stress check-numbers FOLDER PROGRAMS ROUNDS
+//       prints one line per problem of that race; exit status 1 when there is any
 
+#include "number_race.h"
 #include "stress_checker.h"
 #include "stress_worker.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
 #include <cstdio>
 
 namespace {
@@ -17,8 +25,17 @@ namespace {
 int usage()
 {
     std::fprintf(stderr, "usage: zel_stress work FOLDER ID SEED ITERATIONS\n"
-                         "       zel_stress check FOLDER [--exact]\n");
+                         "       zel_stress check FOLDER [--exact]\n"
+                         "       zel_stress numbers FOLDER ID ROUNDS\n"
+                         "       zel_stress check-numbers FOLDER PROGRAMS ROUNDS\n");
     return 2;
+}
+
+int printProblems(const QStringList& problems)
+{
+    for (const QString& problem : problems)
+        std::printf("%s\n", qPrintable(problem));
+    return problems.isEmpty() ? 0 : 1;
 }
 
 int work(const QStringList& args)
@@ -52,10 +69,48 @@ int check(const QStringList& args)
     const bool exact = args.size() == 2 && args.at(1) == QLatin1String("--exact");
     if (args.isEmpty() || (args.size() == 2 && !exact) || args.size() > 2)
         return usage();
-    const QStringList problems = stress::StressChecker(args.at(0), exact).check();
-    for (const QString& problem : problems)
-        std::printf("%s\n", qPrintable(problem));
-    return problems.isEmpty() ? 0 : 1;
+    return printProblems(stress::StressChecker(args.at(0), exact).check());
+}
+
+int numbers(const QStringList& args)
+{
+    bool idOk = false, roundsOk = false;
+    const int id = args.value(1).toInt(&idOk);
+    const int rounds = args.value(2).toInt(&roundsOk);
+    if (args.size() != 3 || !idOk || !roundsOk || id < 1 || rounds < 0)
+        return usage();
+    if (!QDir(args.at(0)).exists(QStringLiteral("Order"))) {
+        std::fprintf(stderr, "zel_stress: %s has no Order folder\n", qPrintable(args.at(0)));
+        return 2;
+    }
+    std::printf("ready\n");
+    std::fflush(stdout);
+    // All programs start their rounds together, so every round meets the others.
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFile::exists(QDir(args.at(0)).filePath(QStringLiteral("start")))) {
+        if (waited.hasExpired(60000)) {
+            std::fprintf(stderr, "zel_stress: no start within a minute\n");
+            return 2;
+        }
+        QThread::msleep(1);
+    }
+    QString error;
+    if (!stress::raceForNumbers(args.at(0), id, rounds, &error)) {
+        std::fprintf(stderr, "zel_stress: program %d: %s\n", id, qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+
+int checkNumbers(const QStringList& args)
+{
+    bool programsOk = false, roundsOk = false;
+    const int programs = args.value(1).toInt(&programsOk);
+    const int rounds = args.value(2).toInt(&roundsOk);
+    if (args.size() != 3 || !programsOk || !roundsOk)
+        return usage();
+    return printProblems(stress::checkNumberRace(args.at(0), programs, rounds));
 }
 
 } // namespace
@@ -69,5 +124,9 @@ int main(int argc, char* argv[])
         return work(args);
     if (mode == QLatin1String("check"))
         return check(args);
+    if (mode == QLatin1String("numbers"))
+        return numbers(args);
+    if (mode == QLatin1String("check-numbers"))
+        return checkNumbers(args);
     return usage();
 }

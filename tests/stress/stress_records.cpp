@@ -15,7 +15,17 @@ bool isDriverOrderNumber(const QString& text)
     return pattern.match(text).hasMatch();
 }
 
-QStringList orderValues(const QString& orderNumber, int lineCount)
+QString lineCountStatus(int lineCount)
+{
+    return QStringLiteral("Rader: %1").arg(lineCount);
+}
+
+QString pickedStatus(int serial)
+{
+    return QStringLiteral("%1, Skickad till leverantör").arg(serial);
+}
+
+QStringList orderValues(const QString& orderNumber, const QString& status)
 {
     return {QStringLiteral("K") + orderNumber,
             QStringLiteral("Åsa Öberg, kund ") + orderNumber,
@@ -24,29 +34,31 @@ QStringList orderValues(const QString& orderNumber, int lineCount)
             orderNumber,
             QStringLiteral("2007-05-14"),
             QStringLiteral("Säljare Ärlig"),
-            QStringLiteral("Rader: %1").arg(lineCount),
+            status,
             QStringLiteral("L") + orderNumber,
             QStringLiteral("Leverantör ") + orderNumber + QStringLiteral(", Malmö")};
 }
 
-data::OrderLine orderLine(const QString& orderNumber, int index)
+data::OrderLine orderLine(const QString& orderNumber, int index, int version)
 {
-    return {QStringLiteral("A%1-%2").arg(orderNumber).arg(index), QStringLiteral("Skruv %1, rostfri åäö").arg(index),
-            QStringLiteral("%1,50").arg(index), QString::number(index + 1),
-            index % 2 ? QStringLiteral("förp") : QStringLiteral("st")};
+    QString article = QStringLiteral("A%1-%2").arg(orderNumber).arg(index);
+    if (version > 0)
+        article += QStringLiteral("-%1").arg(version);
+    return {article, QStringLiteral("Skruv %1, rostfri åäö").arg(index), QStringLiteral("%1,50").arg(index),
+            QString::number(index + 1 + version), index % 2 ? QStringLiteral("förp") : QStringLiteral("st")};
 }
 
-QByteArray orderDataBytes(const QString& orderNumber, int lineCount)
+QByteArray orderDataBytes(const QString& orderNumber, const QString& status)
 {
     QByteArray bytes;
-    for (const QString& value : orderValues(orderNumber, lineCount))
+    for (const QString& value : orderValues(orderNumber, status))
         bytes += value.toLatin1() + "\r\n";
     return bytes;
 }
 
-QByteArray basketRecordBytes(const QString& orderNumber, int index)
+QByteArray basketRecordBytes(const QString& orderNumber, int index, int version)
 {
-    const QStringList fields = orderLine(orderNumber, index).fields();
+    const QStringList fields = orderLine(orderNumber, index, version).fields();
     return ('"' + fields.join(QStringLiteral("\",\"")) + '"').toLatin1() + "\r\n";
 }
 

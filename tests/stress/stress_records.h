@@ -18,13 +18,19 @@ constexpr int kCounterLimit = 100000;
 QString orderNumber(int id, int counter);
 bool isDriverOrderNumber(const QString& text);
 
-// The ten order data values of a save made when the order had `lineCount` lines.
-QStringList orderValues(const QString& orderNumber, int lineCount);
-data::OrderLine orderLine(const QString& orderNumber, int index);
+// Line 8, the status: until one is picked, a save writes the order's line count there, "Rader: 3";
+// the status picked the nth time is "n, Skickad till leverantör".
+QString lineCountStatus(int lineCount);
+QString pickedStatus(int serial);
+
+// The ten order data values of a save with that status.
+QStringList orderValues(const QString& orderNumber, const QString& status);
+// Line `index` (from 0, in the order lines were added) after it was changed `version` times.
+data::OrderLine orderLine(const QString& orderNumber, int index, int version = 0);
 
 // The bytes those come out as on disk. The letters used (å, ä, ö, Å, Ä, Ö) have the same code in
 // Latin-1 and Windows-1252, so the checker needs nothing of the program's own codec.
-QByteArray orderDataBytes(const QString& orderNumber, int lineCount);
-QByteArray basketRecordBytes(const QString& orderNumber, int index);
+QByteArray orderDataBytes(const QString& orderNumber, const QString& status);
+QByteArray basketRecordBytes(const QString& orderNumber, int index, int version);
 
 } // namespace stress

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal.h"
+#include "order_history.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,7 @@ namespace stress {
 
 // Works the order files the way the order windows do, through the same data functions, and
 // journals each step. A worker started again with the same ID goes on from its journal: it takes
-// new numbers after the ones it used and may void orders saved in an earlier run.
+// new numbers after the ones it used and may change, reopen or void orders saved in an earlier run.
 class StressWorker
 {
 public:
@@ -26,7 +27,14 @@ private:
     bool order();
     bool addLines(const QString& number, int count);
     bool save(const QString& number);
-    bool voidEarlierOrder();
+    bool changeLine(const QString& number);
+    bool removeLine(const QString& number);
+    bool writeStatus(const QString& number);
+    bool reopen(const QString& number);
+    bool voidOrder(const QString& number);
+    // One of this worker's saved orders whose files it knows exactly, at random; empty when none.
+    QString earlierOrder();
+    const OrderState& state(const QString& number) const { return *m_history.orders().constFind(number); }
     bool journal(const QString& line);
     bool journalFailure(const QString& line, const QString& error);
     int random(int from, int to);
@@ -35,13 +43,11 @@ private:
     int m_id;
     std::mt19937 m_random;
     Journal m_journal;
+    // Every line journaled, so the worker knows each order's lines as the checker will.
+    OrderHistory m_history;
     int m_nextCounter = 0;
-    // Orders saved exactly once, and known to be, so one void takes their only list line.
-    QStringList m_voidable;
-    int m_lines = 0; // of the order being entered
-    bool m_lineFailed = false;
-    int m_saves = 0;
-    bool m_saveFailed = false;
+    // The order an earlier run was working on when it ended: it may hold an append never journaled.
+    QString m_lastOfEarlierRun;
     int m_ordersStarted = 0;
     int m_failedSteps = 0;
 };
