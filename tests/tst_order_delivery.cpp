@@ -19,6 +19,8 @@ private Q_SLOTS:
     void standing_data();
     void standing();
     void recordsOnDisk();
+    void linesProtected_data();
+    void linesProtected();
     void statusFollows_data();
     void statusFollows();
 };
@@ -27,15 +29,24 @@ void TestOrderDelivery::exactDecimal_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown"); // empty: no number
-    QTest::newRow("decimal comma") << "2,5" << "2,5";
-    QTest::newRow("point taken too") << "2.50" << "2,5";
-    QTest::newRow("thousands blank") << "1 000" << "1000";
-    QTest::newRow("six decimals") << "0,000001" << "0,000001";
-    QTest::newRow("seven decimals is no number") << "0,0000001" << "";
-    QTest::newRow("negative") << "-3" << "-3";
-    QTest::newRow("two commas") << "1,2,3" << "";
-    QTest::newRow("text") << "ca 5" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("decimal comma") << "2,5"
+                                   << "2,5";
+    QTest::newRow("point taken too") << "2.50"
+                                     << "2,5";
+    QTest::newRow("thousands blank") << "1 000"
+                                     << "1000";
+    QTest::newRow("six decimals") << "0,000001"
+                                  << "0,000001";
+    QTest::newRow("seven decimals is no number") << "0,0000001"
+                                                 << "";
+    QTest::newRow("negative") << "-3"
+                              << "-3";
+    QTest::newRow("two commas") << "1,2,3"
+                                << "";
+    QTest::newRow("text") << "ca 5"
+                          << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestOrderDelivery::exactDecimal()
@@ -71,9 +82,8 @@ void TestOrderDelivery::standing_data()
         << Records{{"2026-12-07", 1, "T1", "0,1"}, {"2026-12-08", 1, "T1", "0,1"}, {"2026-12-09", 1, "T1", "0,1"}}
         << QStringList{"0,3"} << QStringList{"0,01"} << false;
     // The same article on two lines is counted per line, never pooled.
-    QTest::newRow("same article on two lines")
-        << Lines{screws, screws} << Records{{"2026-12-07", 1, "S1", "10"}} << QStringList{"10", "0"}
-        << QStringList{"0", "10"} << false;
+    QTest::newRow("same article on two lines") << Lines{screws, screws} << Records{{"2026-12-07", 1, "S1", "10"}}
+                                               << QStringList{"10", "0"} << QStringList{"0", "10"} << false;
     QTest::newRow("over-receipt on one line does not cover a short one")
         << Lines{screws, tenth} << Records{{"2026-12-07", 1, "S1", "15"}, {"2026-12-07", 2, "T1", "0,2"}}
         << QStringList{"15", "0,2"} << QStringList{"0", "0,1"} << false;
@@ -127,8 +137,9 @@ void TestOrderDelivery::recordsOnDisk()
     Records back;
     QVERIFY(!data::readDeliveries("7", &back, &error));
     QVERIFY2(error.contains("7.OrderDelivery.log") && error.contains("rad 3"), qPrintable(error));
-    QCOMPARE(back, (Records{{"2026-12-07", 1, "Ö1", "2,5"}, {"2026-12-07", 3, "A", "avslutad"},
-                            {"2026-12-09", 1, "Ö1", "1"}}));
+    QCOMPARE(
+        back,
+        (Records{{"2026-12-07", 1, "Ö1", "2,5"}, {"2026-12-07", 3, "A", "avslutad"}, {"2026-12-09", 1, "Ö1", "1"}}));
     QCOMPARE(data::lastDeliveryDate(back), QString("2026-12-09"));
 
     // A read-only file takes nothing and says so; a quote would shift the record and is refused.
@@ -140,6 +151,58 @@ void TestOrderDelivery::recordsOnDisk()
     QCOMPARE(folder.read("Order/7.OrderDelivery.log"), before);
 }
 
+void TestOrderDelivery::linesProtected_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("remove");
+    QTest::addColumn<QString>("article");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("refusal"); // empty: the change is made
+    // Line 1 (S1, 10) has received 4; line 2 (T1, 0,3) nothing.
+    QTest::newRow("no line is removed once there are deliveries")
+        << 1 << true << ""
+        << ""
+        << "Orderraden kan inte tas bort: ordern har leveranser";
+    QTest::newRow("quantity below what arrived") << 0 << false << "S1"
+                                                 << "3,5"
+                                                 << "Antalet kan inte bli mindre än det som redan har levererats (4).";
+    QTest::newRow("quantity down to what arrived") << 0 << false << "S1"
+                                                   << "4"
+                                                   << "";
+    QTest::newRow("another article on a line with deliveries")
+        << 0 << false << "S2"
+        << "10"
+        << "Artikelnumret kan inte ändras: raden har leveranser för artikel S1.";
+    QTest::newRow("a line without deliveries changes freely") << 1 << false << "T2"
+                                                              << "0,1"
+                                                              << "";
+}
+
+void TestOrderDelivery::linesProtected()
+{
+    QFETCH(int, row);
+    QFETCH(bool, remove);
+    QFETCH(QString, article);
+    QFETCH(QString, quantity);
+    QFETCH(QString, refusal);
+    testsupport::AppFolder folder;
+    const QByteArray basket = "\"S1\",\"Skruv\",\"1,00\",\"10\",\"ST\"\r\n\"T1\",\"Tr\xe5"
+                              "d\",\"2,00\",\"0,3\",\"KG\"\r\n";
+    folder.write("Order/7.OrderBasket.log", basket);
+    folder.write("Order/7.OrderDelivery.log", "\"2026-12-07\",\"1\",\"S1\",\"4\"\r\n");
+    const Lines lines{{"S1", "Skruv", "1,00", "10", "ST"}, {"T1", "Tråd", "2,00", "0,3", "KG"}};
+    data::OrderLine changed = lines.at(row);
+    changed.articleNumber = article;
+    changed.quantity = quantity;
+    QString error;
+    const bool done = remove ? data::removeOrderLine("7", row, lines.at(row), &error)
+                             : data::replaceOrderLine("7", row, lines.at(row), changed, &error);
+    QCOMPARE(done, refusal.isEmpty());
+    QVERIFY2(refusal.isEmpty() ? error.isEmpty() : error.startsWith(refusal), qPrintable(error));
+    if (!done)
+        QCOMPARE(folder.read("Order/7.OrderBasket.log"), basket);
+}
+
 void TestOrderDelivery::statusFollows_data()
 {
     QTest::addColumn<QByteArray>("statusList");
@@ -149,8 +212,8 @@ void TestOrderDelivery::statusFollows_data()
     const QByteArray shipped = "0,\"Ny, ej sparad\"\r\n2,Utskriven\r\n4,Delvis levererad\r\n5,Levererad\r\n";
     QTest::newRow("something still to come") << shipped << false << true << QByteArray("4, Delvis levererad");
     QTest::newRow("nothing more to come") << shipped << true << true << QByteArray("5, Levererad");
-    QTest::newRow("the list has no such id") << QByteArray("0,Ny\r\n4,Delvis\r\n") << true << false
-                                             << QByteArray("2, Utskriven");
+    QTest::newRow("the list has no such id")
+        << QByteArray("0,Ny\r\n4,Delvis\r\n") << true << false << QByteArray("2, Utskriven");
 }
 
 void TestOrderDelivery::statusFollows()

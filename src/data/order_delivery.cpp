@@ -148,6 +148,41 @@ QString lastDeliveryDate(const QVector<DeliveryRecord>& records)
     return last;
 }
 
+bool basketEditAllowed(const QString& orderNumber, int row, const OrderLine* changed, QString* error)
+{
+    QVector<DeliveryRecord> records;
+    QString ignored;
+    readDeliveries(orderNumber, &records, &ignored); // damaged records are no deliveries to protect
+    if (records.isEmpty())
+        return true;
+    if (!changed) {
+        *error = QStringLiteral("Orderraden kan inte tas bort: ordern har leveranser, som hör till raderna i "
+                                "den ordning de står.");
+        return false;
+    }
+    QVector<OrderLine> lines;
+    if (!readOrderBasket(orderNumber, &lines, &ignored) && lines.isEmpty())
+        return true;
+    if (row < 0 || row >= lines.size())
+        return true; // editing the basket itself tells that the line is gone
+    const LineDelivery standing = lineDeliveries(lines, records).at(row);
+    bool hasRecords = false;
+    for (const DeliveryRecord& record : records)
+        hasRecords = hasRecords || record.line == row + 1;
+    if (hasRecords && changed->articleNumber != lines.at(row).articleNumber) {
+        *error = QStringLiteral("Artikelnumret kan inte ändras: raden har leveranser för artikel %1.")
+                     .arg(quotedForMessage(lines.at(row).articleNumber));
+        return false;
+    }
+    const std::optional<ExactDecimal> quantity = ExactDecimal::parse(changed->quantity);
+    if (standing.numeric && !standing.received.isZero() && (!quantity || *quantity < standing.received)) {
+        *error = QStringLiteral("Antalet kan inte bli mindre än det som redan har levererats (%1).")
+                     .arg(standing.received.toString());
+        return false;
+    }
+    return true;
+}
+
 bool writeDeliveryStatus(const QString& orderNumber, bool complete, QString* status, QString* error)
 {
     const QString id = complete ? QStringLiteral("5") : QStringLiteral("4");

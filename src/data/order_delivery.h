@@ -64,6 +64,12 @@ bool everythingDelivered(const QVector<LineDelivery>& lines);
 // The latest date among the records, empty without any.
 QString lastDeliveryDate(const QVector<DeliveryRecord>& records);
 
+// Whether the basket line at `row` (counted from 0) may be removed, or changed into `changed`, now
+// that deliveries name lines by position and article number: a removal would move later records onto
+// other lines, a new article number would orphan them, and a quantity below what arrived would undo
+// it. False with the reason in *error.
+bool basketEditAllowed(const QString& orderNumber, int row, const OrderLine* changed, QString* error);
+
 // Writes "4, <description>" while something is still to come and "5, <description>" once nothing
 // is, the description taken from the status list. *status is what was written. When the list has
 // no such id the status is left as it is and *error says so.

@@ -2,6 +2,7 @@
 
 #include "data/app_folder.h"
 #include "data/file_lock.h"
+#include "data/order_delivery.h"
 #include "data/order_folder_tidy.h"
 #include "data/record_io.h"
 #include "data/text_codec.h"
@@ -243,13 +244,14 @@ bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QStr
 bool replaceOrderLine(const QString& orderNumber, int row, const OrderLine& expected, const OrderLine& line,
                       QString* error)
 {
-    return fieldsFit(line, orderBasketPath(orderNumber), error) &&
+    return fieldsFit(line, orderBasketPath(orderNumber), error) && basketEditAllowed(orderNumber, row, &line, error) &&
            editBasket(orderNumber, row, expected, quotedRecord(line.fields()), error);
 }
 
 bool removeOrderLine(const QString& orderNumber, int row, const OrderLine& expected, QString* error)
 {
-    return editBasket(orderNumber, row, expected, QByteArray(), error);
+    return basketEditAllowed(orderNumber, row, nullptr, error) &&
+           editBasket(orderNumber, row, expected, QByteArray(), error);
 }
 
 bool writeOrderStatus(const QString& orderNumber, const QString& status, QString* error)
