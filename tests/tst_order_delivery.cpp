@@ -18,6 +18,8 @@ private Q_SLOTS:
     void exactDecimal();
     void standing_data();
     void standing();
+    void plan_data();
+    void plan();
     void recordsOnDisk();
     void linesProtected_data();
     void linesProtected();
@@ -116,6 +118,60 @@ void TestOrderDelivery::standing()
     QCOMPARE(gotReceived, received);
     QCOMPARE(gotRest, rest);
     QCOMPARE(data::everythingDelivered(standing), complete);
+}
+
+void TestOrderDelivery::plan_data()
+{
+    QTest::addColumn<QStringList>("typed"); // per line; "x" ticks a line whose quantity is text
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QStringList>("records"); // "line:quantity"
+    QTest::addColumn<QList<int>>("over");
+    QTest::addColumn<QString>("error");
+    // Lines: S1 10 (4 arrived), T1 0,3, F1 "en burk".
+    QTest::newRow("the rest of each") << QStringList{"6", "0,3", "x"} << "2026-12-08"
+                                      << QStringList{"1:6", "2:0,3", "3:levererad"} << QList<int>{} << "";
+    QTest::newRow("nothing on a line is no record")
+        << QStringList{"0", "", ""} << "2026-12-08" << QStringList{} << QList<int>{} << "";
+    QTest::newRow("more than the rest is asked about")
+        << QStringList{"7", "0,31", ""} << "2026-12-08" << QStringList{"1:7", "2:0,31"} << QList<int>{0, 1} << "";
+    QTest::newRow("a quantity that is no number") << QStringList{"6", "ca 1", ""} << "2026-12-08" << QStringList{}
+                                                  << QList<int>{} << "Rad 2 (T1): \"ca 1\" är inget antal";
+    QTest::newRow("a negative quantity") << QStringList{"-1", "", ""} << "2026-12-08" << QStringList{} << QList<int>{}
+                                         << "Rad 1 (S1): \"-1\" är inget antal";
+    QTest::newRow("a date that is no date") << QStringList{"6", "", ""} << "2026-13-01" << QStringList{} << QList<int>{}
+                                            << "Leveransdatumet \"2026-13-01\" är inget datum";
+}
+
+void TestOrderDelivery::plan()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, date);
+    QFETCH(QStringList, records);
+    QFETCH(QList<int>, over);
+    QFETCH(QString, error);
+    const Lines lines{{"S1", "Skruv", "1,00", "10", "ST"},
+                      {"T1", "Tråd", "2,00", "0,3", "KG"},
+                      {"F1", "Färg", "99", "en burk", "ST"}};
+    const auto standing = data::lineDeliveries(lines, {{"2026-12-07", 1, "S1", "4"}});
+    QVector<data::ArrivingNow> now;
+    for (const QString& text : typed)
+        now.append({text, text == "x"});
+    Records planned;
+    QVector<int> overReceipts;
+    QString message;
+    QCOMPARE(data::planDelivery(lines, standing, now, date, &planned, &overReceipts, &message), error.isEmpty());
+    QVERIFY2(error.isEmpty() ? message.isEmpty() : message.startsWith(error), qPrintable(message));
+    QStringList got;
+    for (const data::DeliveryRecord& record : planned) {
+        QCOMPARE(record.date, date);
+        QCOMPARE(record.articleNumber, lines.at(record.line - 1).articleNumber);
+        got << QString::number(record.line) + ":" + record.quantity;
+    }
+    QCOMPARE(got, records);
+    QCOMPARE(QList<int>(overReceipts.cbegin(), overReceipts.cend()), over);
+    // Closing the rest names every line still to come, and no other.
+    const Records closing = data::closingRecords(lines, standing, date);
+    QCOMPARE(closing, (Records{{date, 1, "S1", "avslutad"}, {date, 2, "T1", "avslutad"}, {date, 3, "F1", "avslutad"}}));
 }
 
 void TestOrderDelivery::recordsOnDisk()

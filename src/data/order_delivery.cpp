@@ -7,6 +7,8 @@
 #include "data/reference_list.h"
 #include "data/text_file.h"
 
+#include <QDate>
+
 namespace data {
 
 namespace {
@@ -146,6 +148,74 @@ QString lastDeliveryDate(const QVector<DeliveryRecord>& records)
     for (const DeliveryRecord& record : records)
         last = qMax(last, record.date);
     return last;
+}
+
+bool planDelivery(const QVector<OrderLine>& lines, const QVector<LineDelivery>& standing,
+                  const QVector<ArrivingNow>& now, const QString& date, QVector<DeliveryRecord>* records,
+                  QVector<int>* overReceipts, QString* error)
+{
+    records->clear();
+    overReceipts->clear();
+    if (!QDate::fromString(date, QStringLiteral("yyyy-MM-dd")).isValid()) {
+        *error = QStringLiteral("Leveransdatumet \"%1\" är inget datum; skriv det som ÅÅÅÅ-MM-DD.")
+                     .arg(quotedForMessage(date));
+        return false;
+    }
+    for (int i = 0; i < lines.size() && i < now.size() && i < standing.size(); ++i) {
+        const LineDelivery& line = standing.at(i);
+        if (!line.numeric) {
+            if (now.at(i).whole && !line.wholeReceived)
+                records->append({date, i + 1, lines.at(i).articleNumber, kWholeLineDelivered});
+            continue;
+        }
+        const QString typed = now.at(i).quantity.trimmed();
+        if (typed.isEmpty())
+            continue;
+        const std::optional<ExactDecimal> quantity = ExactDecimal::parse(typed);
+        if (!quantity || quantity->isNegative()) {
+            *error =
+                QStringLiteral("Rad %1 (%2): \"%3\" är inget antal som kan tas emot.")
+                    .arg(QString::number(i + 1), quotedForMessage(lines.at(i).articleNumber), quotedForMessage(typed));
+            records->clear(); // half a delivery is no delivery
+            overReceipts->clear();
+            return false;
+        }
+        if (quantity->isZero())
+            continue;
+        if (*quantity > line.rest())
+            overReceipts->append(i);
+        records->append({date, i + 1, lines.at(i).articleNumber, quantity->toString()});
+    }
+    return true;
+}
+
+QVector<DeliveryRecord> closingRecords(const QVector<OrderLine>& lines, const QVector<LineDelivery>& standing,
+                                       const QString& date)
+{
+    QVector<DeliveryRecord> records;
+    for (int i = 0; i < lines.size() && i < standing.size(); ++i) {
+        if (!standing.at(i).done())
+            records.append({date, i + 1, lines.at(i).articleNumber, kRestClosed});
+    }
+    return records;
+}
+
+bool recordDelivery(const QString& orderNumber, const QVector<DeliveryRecord>& records, QString* status,
+                    QString* statusNote, QString* error)
+{
+    status->clear();
+    statusNote->clear();
+    if (!appendDeliveries(orderNumber, records, error))
+        return false;
+    // The status follows what the files hold now, not what the window showed.
+    QVector<OrderLine> lines;
+    QVector<DeliveryRecord> all;
+    QString ignored;
+    readOrderBasket(orderNumber, &lines, &ignored);
+    readDeliveries(orderNumber, &all, &ignored);
+    if (!writeDeliveryStatus(orderNumber, everythingDelivered(lineDeliveries(lines, all)), status, statusNote))
+        status->clear();
+    return true;
 }
 
 bool basketEditAllowed(const QString& orderNumber, int row, const OrderLine* changed, QString* error)

@@ -70,6 +70,31 @@ QString lastDeliveryDate(const QVector<DeliveryRecord>& records);
 // it. False with the reason in *error.
 bool basketEditAllowed(const QString& orderNumber, int row, const OrderLine* changed, QString* error);
 
+// What the clerk says arrives now on one line: a quantity for a line whose quantity is a number,
+// "whole" for one whose quantity is text.
+struct ArrivingNow
+{
+    QString quantity;
+    bool whole = false;
+};
+
+// One delivery as records dated `date`, from what arrives now on each line; a line with nothing (empty
+// or 0) gets no record. *overReceipts gets the lines (counted from 0) where more arrives than is
+// still to come, for the clerk to confirm. False with the reason when a quantity is no number or
+// below zero, or the date is no date.
+bool planDelivery(const QVector<OrderLine>& lines, const QVector<LineDelivery>& standing,
+                  const QVector<ArrivingNow>& now, const QString& date, QVector<DeliveryRecord>* records,
+                  QVector<int>* overReceipts, QString* error);
+
+// A record closing the rest of each line that is not done yet.
+QVector<DeliveryRecord> closingRecords(const QVector<OrderLine>& lines, const QVector<LineDelivery>& standing,
+                                       const QString& date);
+
+// Records a delivery (or a closing) and moves the status along from what the file then holds.
+// False when nothing was recorded. When it was, but the status could not follow, *statusNote says why.
+bool recordDelivery(const QString& orderNumber, const QVector<DeliveryRecord>& records, QString* status,
+                    QString* statusNote, QString* error);
+
 // Writes "4, <description>" while something is still to come and "5, <description>" once nothing
 // is, the description taken from the status list. *status is what was written. When the list has
 // no such id the status is left as it is and *error says so.

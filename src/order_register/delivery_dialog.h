@@ -1,0 +1,48 @@
+#pragma once
+
+#include "data/order_delivery.h"
+#include "ui/form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+class QTableWidget;
+
+// "Leverera": what arrives now against the shown order, line by line, on one date. "OK" records one
+// delivery, "Avsluta rest" records that what is still missing will not come; either moves the
+// order's status along.
+class frmLeverera : public ui::Form
+{
+    Q_OBJECT
+
+public:
+    static frmLeverera* instance();
+    static frmLeverera* existing();
+
+    frmLeverera();
+
+    // Shows the order's lines with what has arrived so far; false after telling the clerk why not.
+    bool openFor(const QString& orderNumber);
+
+    QLabel* lblDatum;
+    QLineEdit* txtDatum;
+    QTableWidget* tblRader;
+    QPushButton* Command1; // OK
+    QPushButton* Command2; // Avbryt
+    QPushButton* Command3; // Avsluta rest
+
+Q_SIGNALS:
+    // A delivery or a closing was recorded for the order.
+    void recorded(const QString& orderNumber);
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void record(const QVector<data::DeliveryRecord>& records);
+
+    QString m_number;
+    QVector<data::OrderLine> m_lines;
+    QVector<data::LineDelivery> m_standing;
+};
