@@ -1,4 +1,5 @@
 #include "data/app_folder.h"
+#include "data/company_details.h"
 #include "data/reference_list.h"
 #include "test_support.h"
 
@@ -12,6 +13,8 @@ class TestReferenceLists : public QObject
 private Q_SLOTS:
     void reading_data();
     void reading();
+    void companyDetails_data();
+    void companyDetails();
 };
 
 void TestReferenceLists::reading_data()
@@ -64,6 +67,46 @@ void TestReferenceLists::reading()
         QVERIFY2(message.contains(path) && message.contains(error), qPrintable(message));
         QCOMPARE(got, before);
     }
+}
+
+void TestReferenceLists::companyDetails_data()
+{
+    QTest::addColumn<QByteArray>("file"); // null: no file
+    QTest::addColumn<QStringList>("read");
+    QTest::addColumn<bool>("excludeVat");
+    QTest::newRow("no file yet") << QByteArray() << QStringList(8) << true;
+    QTest::newRow("all nine lines")
+        << QByteArray("J\xe4rn & Tr\xe4 AB\r\nBox 12\r\n123 45 \xd6rebro\r\n556677-8899\r\nSE556677889901\r\n"
+                      "019-12 34 56\r\ninkop@jarntra.se\r\nLagerv\xe4gen 3, \xd6rebro\r\ninkl. moms\r\n")
+        << QStringList{"Järn & Trä AB",  "Box 12",       "123 45 Örebro",    "556677-8899",
+                       "SE556677889901", "019-12 34 56", "inkop@jarntra.se", "Lagervägen 3, Örebro"}
+        << false;
+    QTest::newRow("short file, LF only") << QByteArray("Firma\nGatan 1\n")
+                                         << QStringList{"Firma", "Gatan 1", "", "", "", "", "", ""} << true;
+}
+
+void TestReferenceLists::companyDetails()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, read);
+    QFETCH(bool, excludeVat);
+    testsupport::AppFolder folder;
+    if (!file.isNull())
+        folder.write("System/Foretag.log", file);
+    data::CompanyDetails details;
+    QString error;
+    QVERIFY2(data::readCompanyDetails(&details, &error), qPrintable(error));
+    QCOMPARE(details.lines().mid(0, 8), read);
+    QCOMPARE(details.pricesExcludeVat, excludeVat);
+
+    // Written back whole, nine lines; a line break typed into a value stays on its line.
+    details.street = "Box 12\r\nPostfack 3";
+    QVERIFY2(data::writeCompanyDetails(details, &error), qPrintable(error));
+    QByteArray expected;
+    read[1] = "Box 12 Postfack 3";
+    for (const QString& line : read)
+        expected += line.toLatin1() + "\r\n";
+    QCOMPARE(folder.read("System/Foretag.log"), expected + (excludeVat ? "exkl. moms\r\n" : "inkl. moms\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestReferenceLists)
