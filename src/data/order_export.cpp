@@ -178,7 +178,7 @@ QString csvNumber(const QString& value)
     QString plain;
     plain.reserve(value.size());
     for (const QChar c : value) {
-        if (c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F) || (c == u'+' && plain.isEmpty()))
+        if (c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F))
             continue;
         plain += c == u'.' ? QChar(u',') : c;
     }
