@@ -13,6 +13,8 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QHeaderView>
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -71,6 +73,16 @@ QByteArray languageFile(const QMap<int, QString>& texts)
     return data::encodeWindows1252(file);
 }
 
+// Whether one line of text centred on a strip `height` pixels tall, as rows and labels centre it,
+// keeps the marks over "Å", "Ä", "Ö" and "É" and the tails under "g" and "p" inside the strip.
+bool lettersWhole(const QFont& font, int height)
+{
+    const QFontMetrics metrics(font);
+    const QRect ink = metrics.boundingRect(QStringLiteral("ÅÄÖÉÖresunds gp"));
+    const int baseline = (height - metrics.height()) / 2 + metrics.ascent();
+    return height >= ink.height() && baseline + ink.top() >= 0 && baseline + ink.bottom() < height;
+}
+
 void nameRow(const char* tag, Window window, const char* control, const char* name, const char* description = "")
 {
     QTest::newRow(tag) << window << QString::fromUtf8(control) << QString::fromUtf8(name)
@@ -89,6 +101,8 @@ private Q_SLOTS:
     void everyControlIsNamedOnce();
     void names_data();
     void names();
+    void swedishLettersWhole_data();
+    void swedishLettersWhole();
     void namesFollowTheLanguage_data();
     void namesFollowTheLanguage();
 
@@ -99,7 +113,8 @@ private:
 void TestAccessibility::init()
 {
     m_folder = std::make_unique<testsupport::AppFolder>();
-    m_folder->write(QStringLiteral("System/Leverantorer.log"), "\"Ahlsell AB\",\"1001\"\r\n");
+    m_folder->write(QStringLiteral("System/Leverantorer.log"),
+                    "\"Ahlsell AB\",\"1001\"\r\n\"\xc5kessons Tr\xe4 & Bygg\",1008\r\n\xd6resunds Pl\xe5t AB,1009\r\n");
     m_folder->write(QStringLiteral("System/Orderstatus.log"), "\"0\",\"Ny\"\r\n");
     testsupport::resetForms();
     Module2::languageTable().clear();
@@ -189,6 +204,39 @@ void TestAccessibility::names()
     QVERIFY(widget);
     QCOMPARE(widget->accessibleName(), name);
     QCOMPARE(widget->accessibleDescription(), description);
+}
+
+void TestAccessibility::swedishLettersWhole_data()
+{
+    everyControlIsNamedOnce_data();
+}
+
+void TestAccessibility::swedishLettersWhole()
+{
+    QFETCH(Window, window);
+    m_folder->write(QStringLiteral("Order/Lista.log"), "\xc5kessons\r\n");
+    QWidget* form = open(window);
+    form->show();
+    for (auto* list : form->findChildren<ui::ReportListView*>()) {
+        if (list->rowCount() == 0)
+            list->addRow(QStringLiteral("Öresunds Plåt AB"), {QStringLiteral("ÅÄÖÉ")});
+    }
+    QStringList cut;
+    for (QAbstractItemView* view : form->findChildren<QAbstractItemView*>()) {
+        if (view->model()->rowCount() == 0)
+            continue;
+        // A list that is folded away shows its rows as tall as they will be once it unfolds.
+        int row = view->isVisible() ? view->visualRect(view->model()->index(0, 0)).height() : view->sizeHintForRow(0);
+        if (auto* header = qobject_cast<QHeaderView*>(view))
+            row = header->sizeHint().height();
+        if (!lettersWhole(view->font(), row))
+            cut << QStringLiteral("%1 row %2").arg(view->objectName()).arg(row);
+    }
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        if (label->isVisibleTo(form) && !lettersWhole(label->font(), label->contentsRect().height()))
+            cut << QStringLiteral("%1 %2").arg(label->objectName()).arg(label->contentsRect().height());
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 
 void TestAccessibility::namesFollowTheLanguage_data()

@@ -56,6 +56,21 @@ frmAdd* openAddDialog(frmZelOrderNew* window)
 
 using Shown = ui::MessageBoxScript::Shown;
 
+// Whether a control's text is drawn in red: some red pixels and no dark one of another colour.
+bool drawnInRed(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int red = 0;
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        const QColor c = image.pixelColor(i % image.width(), i / image.width());
+        const bool isRed = c.red() > c.green() + 80 && c.red() > c.blue() + 80;
+        if (!isRed && c.lightness() < 160)
+            return false;
+        red += isRed;
+    }
+    return red > 20;
+}
+
 } // namespace
 
 class TestOrderEntry : public QObject
@@ -91,6 +106,7 @@ private Q_SLOTS:
     void buttonsWithoutAction();
     void newOrder_data();
     void newOrder();
+    void supplierAddedMeanwhileIsKnown();
     void changeLine();
     void statusAndTotal();
 
@@ -288,21 +304,33 @@ void TestOrderEntry::pastedCharactersDropped()
 
 void TestOrderEntry::save_data()
 {
-    QTest::addColumn<QStringList>("typed"); // Text1..Text4, txtLevNr
-    QTest::addColumn<QString>("supplierName");
+    QTest::addColumn<QStringList>("typed");    // Text1..Text4, txtLevNr
+    QTest::addColumn<QString>("supplierName"); // null: as the number typed leaves it
     QTest::addColumn<QString>("pickedStatus");
+    QTest::addColumn<int>("unknownAnswer");        // to the question about an unknown supplier; 0: not asked
     QTest::addColumn<QByteArray>("customerLines"); // the data file's first four lines
-    QTest::addColumn<QByteArray>("supplierLines"); // and its last two
+    QTest::addColumn<QByteArray>("supplierLines"); // and its last two; null: nothing saved
 
-    QTest::newRow("untouched window") << QStringList(5) << QString() << QString() << QByteArray("\r\n\r\n\r\n\r\n")
+    QTest::newRow("untouched window") << QStringList(5) << QString() << QString() << 0 << QByteArray("\r\n\r\n\r\n\r\n")
                                       << QByteArray("\r\n\r\n");
     QTest::newRow("typed values with swedish letters")
         << QStringList{"K-17", "Åsa Öberg, Ärlig Bygg", "08", "123 45 67", "1008"} << "Åkessons Trä & Bygg" << QString()
+        << 0
         << QByteArray("K-17\r\n\xc5sa \xd6"
                       "berg, \xc4rlig Bygg\r\n08\r\n123 45 67\r\n")
         << QByteArray("1008\r\n\xc5kessons Tr\xe4 & Bygg\r\n");
-    QTest::newRow("status picked earlier is replaced") << QStringList{"1", "", "", "", ""} << QString() << "3, Skickad"
-                                                       << QByteArray("1\r\n\r\n\r\n\r\n") << QByteArray("\r\n\r\n");
+    QTest::newRow("status picked earlier is replaced")
+        << QStringList{"1", "", "", "", ""} << QString() << "3, Skickad" << 0 << QByteArray("1\r\n\r\n\r\n\r\n")
+        << QByteArray("\r\n\r\n");
+    QTest::newRow("supplier number typed brings the first name listed for it")
+        << QStringList{"K-2", "", "", "", "1009"} << QString() << QString() << 0 << QByteArray("K-2\r\n\r\n\r\n\r\n")
+        << QByteArray("1009\r\n\xd6resunds Pl\xe5t AB\r\n");
+    // On its way the number is 1009 and brings a name, which goes again with the last digit.
+    QTest::newRow("unknown supplier, Ja saves it without a name")
+        << QStringList{"K-3", "", "", "", "10091"} << QString() << QString() << int(ui::vbYes)
+        << QByteArray("K-3\r\n\r\n\r\n\r\n") << QByteArray("10091\r\n\r\n");
+    QTest::newRow("unknown supplier, Nej saves nothing") << QStringList{"K-4", "", "", "", "0110"} << QString()
+                                                         << QString() << int(ui::vbNo) << QByteArray() << QByteArray();
 }
 
 void TestOrderEntry::save()
@@ -310,14 +338,18 @@ void TestOrderEntry::save()
     QFETCH(QStringList, typed);
     QFETCH(QString, supplierName);
     QFETCH(QString, pickedStatus);
+    QFETCH(int, unknownAnswer);
     QFETCH(QByteArray, customerLines);
     QFETCH(QByteArray, supplierLines);
 
+    m_folder->write("System/Leverantorer.log",
+                    "\"\xc5kessons Tr\xe4 & Bygg\",1008\r\n\xd6resunds Pl\xe5t AB,1009\r\nPl\xe5t & Co,1009\r\n");
     frmZelOrderNew* window = openOrderWindow();
     const QStringList boxes{"Text1", "Text2", "Text3", "Text4", "txtLevNr"};
     for (int i = 0; i < boxes.size(); ++i)
         testsupport::typeText(find(window, boxes.at(i)), typed.at(i));
-    find<QLabel>(window, "dbLevName")->setText(supplierName);
+    if (!supplierName.isNull())
+        find<QLabel>(window, "dbLevName")->setText(supplierName);
     if (!pickedStatus.isEmpty()) {
         find<QLabel>(window, "dbStatus")->setText(pickedStatus);
         find<QLabel>(window, "dbStatusText")->setText(QStringLiteral("Skickad till leverantör"));
@@ -325,12 +357,42 @@ void TestOrderEntry::save()
     find<QLabel>(window, "msg3")->setText(QStringLiteral("Ordern är sparad"));
     find<QLabel>(window, "msg4")->setText(QStringLiteral("Spara"));
 
+    // An unknown number empties the name, and a red "okänd leverantör" shows in its place.
+    auto* unknown = find<QLabel>(window, "lblLevOkand");
+    QCOMPARE(unknown->isVisible(), unknownAnswer != 0);
+    if (unknownAnswer) {
+        QCOMPARE(text(window, "dbLevName"), QString());
+        QCOMPARE(unknown->text(), QStringLiteral("okänd leverantör"));
+        QCOMPARE(unknown->geometry(), find(window, "dbLevName")->geometry());
+        QVERIFY(drawnInRed(unknown));
+    }
+
     const QString number = text(window, "dbOrderNr");
     QVERIFY(number.size() >= 5 && number.size() <= 8 && number.front() == number.back());
     QVERIFY(!find(window, "Command5")->isEnabled());
 
-    ui::MessageBoxScript::answerNext(ui::vbOK);
+    if (unknownAnswer)
+        ui::MessageBoxScript::answerNext(unknownAnswer);
+    if (unknownAnswer != ui::vbNo)
+        ui::MessageBoxScript::answerNext(ui::vbOK);
     click(window, "Command6");
+
+    const QVector<Shown> shown = ui::MessageBoxScript::shown();
+    if (unknownAnswer) {
+        QCOMPARE(shown.at(0).prompt, QStringLiteral("Leverantörsnummer \"%1\" finns inte i leverantörslistan.\r\n"
+                                                    "Vill du spara ordern ändå ?")
+                                         .arg(typed.at(4)));
+        QCOMPARE(shown.at(0).title, QStringLiteral("Okänd leverantör"));
+        QCOMPARE(shown.at(0).style, ui::vbYesNo + ui::vbQuestion);
+    }
+    if (supplierLines.isNull()) {
+        QCOMPARE(shown.size(), 1);
+        // Only the window's hold on its number is there: no data file, no list entry.
+        QCOMPARE(QDir(m_folder->file("Order")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{number + ".reservation"});
+        QCOMPARE(text(window, "dbStatus"), QStringLiteral("0"));
+        return;
+    }
 
     const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toLatin1();
     QCOMPARE(m_folder->read("Order/" + number + ".OrderData.log"),
@@ -339,11 +401,10 @@ void TestOrderEntry::save()
     QCOMPARE(m_folder->read("Order/Lista.log"), number.toLatin1() + "\r\n");
     QVERIFY(!m_folder->exists("Order/" + number + ".OrderBasket.log")); // no lines, no basket file
 
-    const QVector<Shown> shown = ui::MessageBoxScript::shown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.at(0).prompt, QStringLiteral("Ordern är sparad"));
-    QCOMPARE(shown.at(0).title, QStringLiteral("Spara"));
-    QCOMPARE(shown.at(0).style, ui::vbOKOnly + ui::vbInformation);
+    QCOMPARE(shown.size(), unknownAnswer ? 2 : 1);
+    QCOMPARE(shown.constLast().prompt, QStringLiteral("Ordern är sparad"));
+    QCOMPARE(shown.constLast().title, QStringLiteral("Spara"));
+    QCOMPARE(shown.constLast().style, ui::vbOKOnly + ui::vbInformation);
 
     // The window is not cleared: fields, number and date stay, and "Stäng" is now enabled.
     QVERIFY(find(window, "Command5")->isEnabled());
@@ -717,6 +778,9 @@ void TestOrderEntry::newOrder_data()
                                                        << "" << 2 << int(ui::vbYes);
     QTest::newRow("supplier number typed after save, Nej keeps it") << true << "txtLevNr"
                                                                     << "1008" << 0 << int(ui::vbNo);
+    // No supplier list here: every number typed is unknown and marked.
+    QTest::newRow("unknown supplier number typed, Ja leaves it and its mark") << false << "txtLevNr"
+                                                                              << "1008" << 0 << int(ui::vbYes);
     QTest::newRow("supplier name picked after save, Nej keeps it") << true << "dbLevName"
                                                                    << "Beijer Bygg" << 0 << int(ui::vbNo);
 }
@@ -758,10 +822,29 @@ void TestOrderEntry::newOrder()
         QCOMPARE(ui::MessageBoxScript::shown().constLast().style, 36);
     QCOMPARE(text(window, "dbOrderNr") == number, kept);
     QCOMPARE(text(window, box), kept ? typed : QString());
+    QCOMPARE(find<QLabel>(window, "lblLevOkand")->isVisible(), kept && box == "txtLevNr");
     QCOMPARE(text(window, "dbStatus"), kept ? QString("1, Created not printed") : QString("0"));
     QCOMPARE(find<ui::ReportListView>(window, "ListView1")->rowCount(), kept ? lines : 0);
     QCOMPARE(find<QAbstractButton>(window, "Command5")->isEnabled(), saved);
     QCOMPARE(m_folder->read("Order/Lista.log"), saved ? (number + "\r\n").toLatin1() : QByteArray());
+}
+
+void TestOrderEntry::supplierAddedMeanwhileIsKnown()
+{
+    frmZelOrderNew* window = openOrderWindow();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* number = find<QLineEdit>(window, "txtLevNr");
+    number->setFocus();
+    testsupport::typeText(number, "7777");
+    // The clerk adds the supplier to the list, comes back to the box and types the number again.
+    m_folder->write("System/Leverantorer.log", "\xc5kessons Tr\xe4,7777\r\n");
+    find(window, "Text1")->setFocus();
+    number->setFocus();
+    number->clear();
+    testsupport::typeText(number, "7777");
+    QCOMPARE(text(window, "dbLevName"), QStringLiteral("Åkessons Trä"));
+    QVERIFY(!find(window, "lblLevOkand")->isVisible());
 }
 
 void TestOrderEntry::changeLine()

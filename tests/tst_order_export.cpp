@@ -31,7 +31,8 @@ void writeRegister(const testsupport::AppFolder& folder)
                            "1, Created not printed", "1004", "Elektroskandia; G\xf6teborg"}));
     folder.write("Order/1001.OrderBasket.log", "\"A1\",\"Skruv\",\"1234,5\",\"2\",\"st\"\r\n"
                                                "\"B2\",\" Mutter\",\"12,50\",\"1 000\",\"st\"\r\n"
-                                               "\"C3\",\"Pris saknas\",\"\",\"3\",\"m\"\r\n");
+                                               "\"C3\",\"Pris saknas\",\"\",\"3\",\"m\"\r\n"
+                                               "\"D4\",\"Borr\",\"1 249,00\",\"ca 2\",\"st\"\r\n");
     folder.write("Order/1002.OrderData.log",
                  dataFile({"7", "Eva", "", "555", "1002", "2026-12-08", "ORDERMOTTAGARE", "0", "", ""}));
 }
@@ -41,32 +42,64 @@ void TestOrderExport::fields_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("written");
+    // As a unit price, quantity or amount column writes it.
+    QTest::addColumn<QString>("asNumber");
 
     QTest::newRow("plain") << "Skruv 4x40"
+                           << "Skruv 4x40"
                            << "Skruv 4x40";
     QTest::newRow("comma needs nothing") << "Ahlsell, Syd"
+                                         << "Ahlsell, Syd"
                                          << "Ahlsell, Syd";
     QTest::newRow("semicolon") << "a;b"
+                               << "\"a;b\""
                                << "\"a;b\"";
     QTest::newRow("quote doubled") << "15\" skärm"
+                                   << "\"15\"\" skärm\""
                                    << "\"15\"\" skärm\"";
     QTest::newRow("line break") << "a\r\nb"
+                                << "\"a\r\nb\""
                                 << "\"a\r\nb\"";
     QTest::newRow("leading blank") << " x"
+                                   << "\" x\""
                                    << "\" x\"";
     QTest::newRow("trailing tab") << "x\t"
+                                  << "\"x\t\""
                                   << "\"x\t\"";
     QTest::newRow("inner blank") << "x y"
+                                 << "x y"
                                  << "x y";
     QTest::newRow("empty") << ""
+                           << ""
                            << "";
+    // A spreadsheet reads a blank between thousands, or a decimal point, as text.
+    QTest::newRow("thousands") << "1 249,00"
+                               << "1 249,00"
+                               << "1249,00";
+    QTest::newRow("thousands, no-break space") << "12\u00a0000"
+                                               << "12\u00a0000"
+                                               << "12000";
+    QTest::newRow("decimal point") << "12.5"
+                                   << "12.5"
+                                   << "12,5";
+    QTest::newRow("blank around a number") << " 3 "
+                                           << "\" 3 \""
+                                           << "3";
+    QTest::newRow("negative") << "-1 500,5"
+                              << "-1 500,5"
+                              << "-1500,5";
+    QTest::newRow("not a number is as typed") << "ca 1 200"
+                                              << "ca 1 200"
+                                              << "ca 1 200";
 }
 
 void TestOrderExport::fields()
 {
     QFETCH(QString, value);
     QFETCH(QString, written);
+    QFETCH(QString, asNumber);
     QCOMPARE(data::csvField(value), written);
+    QCOMPARE(data::csvNumber(value), asNumber);
 }
 
 void TestOrderExport::smallRegister()
@@ -80,18 +113,20 @@ void TestOrderExport::smallRegister()
 
     const QByteArray expected =
         "\xEF\xBB\xBF"
-        "Ordernummer;Orderdatum;S\xC3\xA4ljare;Status;Kundnummer;Namn;Telefon;Leverant\xC3\xB6rsnummer;"
+        "Ordernummer;Orderdatum;S\xC3\xA4ljare;Status;Statustext;Kundnummer;Namn;Telefon;Leverant\xC3\xB6rsnummer;"
         "Leverant\xC3\xB6r;Artikelnummer;Ben\xC3\xA4mning;\xC3\x80-pris;Antal;Enhet;Belopp\r\n"
-        "1001;2026-12-07;ORDERMOTTAGARE;1, Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
+        "1001;2026-12-07;ORDERMOTTAGARE;1;Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
         "\"Elektroskandia; G\xC3\xB6teborg\";A1;Skruv;1234,5;2;st;2469,00\r\n"
-        "1001;2026-12-07;ORDERMOTTAGARE;1, Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
-        "\"Elektroskandia; G\xC3\xB6teborg\";B2;\" Mutter\";12,50;1 000;st;12500,00\r\n"
-        "1001;2026-12-07;ORDERMOTTAGARE;1, Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
+        "1001;2026-12-07;ORDERMOTTAGARE;1;Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
+        "\"Elektroskandia; G\xC3\xB6teborg\";B2;\" Mutter\";12,50;1000;st;12500,00\r\n"
+        "1001;2026-12-07;ORDERMOTTAGARE;1;Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
         "\"Elektroskandia; G\xC3\xB6teborg\";C3;Pris saknas;;3;m;\r\n"
-        "1002;2026-12-08;ORDERMOTTAGARE;0;7;Eva;555;;;;;;;;\r\n";
+        "1001;2026-12-07;ORDERMOTTAGARE;1;Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
+        "\"Elektroskandia; G\xC3\xB6teborg\";D4;Borr;1249,00;ca 2;st;\r\n"
+        "1002;2026-12-08;ORDERMOTTAGARE;0;;7;Eva;555;;;;;;;;\r\n";
     QCOMPARE(folder.read("export.csv"), expected);
     QCOMPARE(result.orders, 2);
-    QCOMPARE(result.rows, 4);
+    QCOMPARE(result.rows, 5);
     QCOMPARE(result.skipped, QStringList{"1003"});
 }
 

@@ -214,6 +214,13 @@ void TestPickers::choose()
 
     if (!list.isNull())
         m_folder->write(fileOf(status), list);
+    frmZelOrderNew* order = frmZelOrderNew::existing();
+    if (!status) {
+        // A number no supplier has: a supplier chosen takes its place and its "okänd leverantör" mark.
+        order->txtLevNr->clear();
+        testsupport::typeText(order->txtLevNr, QStringLiteral("9999"));
+        QVERIFY(order->lblLevOkand->isVisible());
+    }
     const QStringList before = targets(status);
     PickerWindow* picker = clickOpen(status);
     QVERIFY(picker && picker->isVisible());
@@ -244,6 +251,7 @@ void TestPickers::choose()
         QCOMPARE(shown.at(0).title, "Bekräfta");
     }
     QCOMPARE(targets(status), written.isEmpty() ? before : written);
+    QCOMPARE(order->lblLevOkand->isVisible(), !status && written.isEmpty());
     const bool staysOpen = written.isEmpty() && (action == Yes || action == No);
     QCOMPARE(existingPicker(status) == picker, staysOpen);
     if (staysOpen) {

@@ -35,11 +35,19 @@ QString telephone(const QStringList& values)
     return area.isEmpty() || number.isEmpty() ? area + number : area + QLatin1Char('-') + number;
 }
 
-// A spreadsheet reads "1234,50" as a number; the blank between thousands would make it text.
-QString plainAmount(const OrderLine& line)
+QString amount(const OrderLine& line)
 {
     const std::optional<double> total = lineTotal(line);
-    return total ? formatAmount(*total).remove(QLatin1Char(' ')) : QString();
+    return total ? formatAmount(*total) : QString();
+}
+
+// "1, Created not printed" is the id 1 and its text; a status without a comma is an id alone.
+QStringList statusColumns(const QString& status)
+{
+    const qsizetype comma = status.indexOf(QLatin1Char(','));
+    if (comma < 0)
+        return {status, QString()};
+    return {status.left(comma).trimmed(), status.mid(comma + 1).trimmed()};
 }
 
 // The fields joined by semicolons, without the line end.
@@ -99,8 +107,9 @@ Block formatBlock(const QStringList& orders, int from, int to, const std::atomic
         }
         // The order's own fields are the same on each of its rows: they are formatted once.
         QString head;
-        appendFields(&head, {values.at(4), values.at(5), values.at(6), values.at(7), values.at(0), values.at(1),
-                             telephone(values), values.at(8), values.at(9)});
+        const QStringList status = statusColumns(values.at(7));
+        appendFields(&head, {values.at(4), values.at(5), values.at(6), status.at(0), status.at(1), values.at(0),
+                             values.at(1), telephone(values), values.at(8), values.at(9)});
         if (lines.isEmpty()) {
             text += head + QLatin1String(";;;;;;\r\n");
             ++block.rows;
@@ -108,8 +117,10 @@ Block formatBlock(const QStringList& orders, int from, int to, const std::atomic
         for (const OrderLine& line : lines) {
             text += head;
             text += QLatin1Char(';');
-            appendFields(&text, {line.articleNumber, line.description, line.unitPrice, line.quantity, line.unit,
-                                 plainAmount(line)});
+            appendFields(&text, {line.articleNumber, line.description});
+            for (const QString& field :
+                 {csvNumber(line.unitPrice), csvNumber(line.quantity), csvField(line.unit), csvNumber(amount(line))})
+                text += QLatin1Char(';') + field;
             text += QLatin1String("\r\n");
             ++block.rows;
         }
@@ -160,6 +171,20 @@ QString csvField(const QString& value)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+QString csvNumber(const QString& value)
+{
+    if (!parseSwedishNumber(value))
+        return csvField(value);
+    QString plain;
+    plain.reserve(value.size());
+    for (const QChar c : value) {
+        if (c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F))
+            continue;
+        plain += c == u'.' ? QChar(u',') : c;
+    }
+    return plain;
+}
+
 bool exportOrders(const QString& path, ExportResult* result, QString* error, const ExportProgress& progress)
 {
     *result = ExportResult();
@@ -188,10 +213,11 @@ bool exportOrders(const QString& path, ExportResult* result, QString* error, con
 
     QString header;
     appendFields(&header, {QStringLiteral("Ordernummer"), QStringLiteral("Orderdatum"), QStringLiteral("Säljare"),
-                           QStringLiteral("Status"), QStringLiteral("Kundnummer"), QStringLiteral("Namn"),
-                           QStringLiteral("Telefon"), QStringLiteral("Leverantörsnummer"), QStringLiteral("Leverantör"),
-                           QStringLiteral("Artikelnummer"), QStringLiteral("Benämning"), QStringLiteral("À-pris"),
-                           QStringLiteral("Antal"), QStringLiteral("Enhet"), QStringLiteral("Belopp")});
+                           QStringLiteral("Status"), QStringLiteral("Statustext"), QStringLiteral("Kundnummer"),
+                           QStringLiteral("Namn"), QStringLiteral("Telefon"), QStringLiteral("Leverantörsnummer"),
+                           QStringLiteral("Leverantör"), QStringLiteral("Artikelnummer"), QStringLiteral("Benämning"),
+                           QStringLiteral("À-pris"), QStringLiteral("Antal"), QStringLiteral("Enhet"),
+                           QStringLiteral("Belopp")});
     header += QLatin1String("\r\n");
     if (!writeAll(file.handle(), QByteArray("\xEF\xBB\xBF") + header.toUtf8())) {
         const int code = errno;

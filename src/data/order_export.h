@@ -20,13 +20,20 @@ using ExportProgress = std::function<bool(int done, int total)>;
 
 // Writes every order of the order list (each once, in list order) to one CSV file that a Swedish
 // spreadsheet opens as it is: UTF-8 with a byte-order mark, semicolons, decimal comma, CR LF, one
-// row per order line and one row without line fields for an order without lines. The file at path
-// is replaced only once everything is written; a cancelled or failed export leaves it as it was.
+// row per order line and one row without line fields for an order without lines. Prices, quantities
+// and amounts that are numbers are written as numbers, and the status id and its text are columns
+// of their own, so that the sheet can sum, sort and filter them. The file at path is replaced only
+// once everything is written; a cancelled or failed export leaves it as it was.
 // False on a failure (*error says why) and on a cancel (result->cancelled, *error empty).
 bool exportOrders(const QString& path, ExportResult* result, QString* error, const ExportProgress& progress = {});
 
 // One field as the export writes it: quoted, with its quotes doubled, when it holds a semicolon, a
 // quote, a line break or blanks at either end.
 QString csvField(const QString& value);
+
+// A unit price, quantity or amount as the export writes it: a number as a spreadsheet reads one,
+// with a decimal comma and no blanks between thousands ("1 249,00" is 1249,00), anything else as
+// csvField writes it.
+QString csvNumber(const QString& value);
 
 } // namespace data

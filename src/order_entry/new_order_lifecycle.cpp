@@ -25,6 +25,8 @@ QString frmZelOrderNew::statusForFile() const
 
 void frmZelOrderNew::Command6_Click()
 {
+    if (!maySaveWithSupplier())
+        return;
     // A new order is "created" by its first save; after that the status the window holds (the one on
     // file, or one picked since) is kept.
     if (!m_saved) {
@@ -114,9 +116,9 @@ bool frmZelOrderNew::startNewOrder()
     // A line dialog still open belongs to the order being left.
     if (frmAdd* add = frmAdd::existing())
         add->unload();
-    for (QLineEdit* box : {Text1, Text2, Text3, Text4, txtLevNr})
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4})
         box->clear();
-    dbLevName->clear();
+    showSupplier(QString(), QString());
     dbStatusText->clear();
     ListView1->clearRows();
     m_saved = false;
@@ -143,8 +145,7 @@ bool frmZelOrderNew::openSavedOrder(const QString& number, const QStringList& va
     dbSaljare->setText(values.value(6));
     dbStatus->setText(values.value(7));
     dbStatusText->clear();
-    txtLevNr->setText(values.value(8));
-    dbLevName->setText(ui::shownValue(values.value(9)));
+    showSupplier(values.value(8), ui::shownValue(values.value(9)));
     QVector<QStringList> rows;
     rows.reserve(lines.size());
     for (const data::OrderLine& line : lines)

@@ -18,6 +18,7 @@
 #include "ui/twips.h"
 #include "ui/window_helpers.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QGroupBox>
@@ -118,6 +119,16 @@ frmZelOrderNew::frmZelOrderNew()
     Command1 = ui::makeGlyphButton(Frame2, QStringLiteral("Command1"), QStringLiteral("4"), 2340, 195, 300, 285);
     dbLevName = makeValueLabel(Frame2, QStringLiteral("dbLevName"), 2760, 225, 5655);
     dbLevName->setStyleSheet(QStringLiteral("color: #008000;"));
+    lblLevOkand = makeValueLabel(Frame2, QStringLiteral("lblLevOkand"), 2760, 225, 5655);
+    lblLevOkand->setText(QStringLiteral("okänd leverantör"));
+    lblLevOkand->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    lblLevOkand->setVisible(false);
+    connect(txtLevNr, &QLineEdit::textEdited, this, &frmZelOrderNew::txtLevNr_Change);
+    // The list is read again once each time the clerk comes to the box, never on a keystroke.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == txtLevNr)
+            m_supplierNames.forget();
+    });
 
     // The message labels lie under the line list and are never seen; their captions are the
     // prompts and titles of the "Ta bort" question and the save notice.

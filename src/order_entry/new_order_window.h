@@ -2,6 +2,7 @@
 
 #include "data/order_line.h"
 #include "data/order_number_reservation.h"
+#include "data/supplier_names.h"
 #include "pickers/status_receiver.h"
 #include "ui/form.h"
 
@@ -22,8 +23,9 @@ class ReportListView;
 // The main window: the order being entered, its number and date taken from the clock. "Ny order"
 // starts another one in the same run; a saved order can be opened here again from the order list.
 // Its members are defined in new_order_window.cpp, new_order_lines.cpp (shownLines),
-// new_order_lifecycle.cpp (the saving, opening, status and unsaved-changes members) and
-// new_order_export.cpp (exportOrdersTo), as the private sections say.
+// new_order_lifecycle.cpp (the saving, opening, status and unsaved-changes members),
+// new_order_supplier.cpp (the supplier number box) and new_order_export.cpp (exportOrdersTo), as
+// the private sections say.
 class frmZelOrderNew : public ui::Form, public StatusReceiver
 {
     Q_OBJECT
@@ -64,6 +66,8 @@ public:
     QLineEdit* txtLevNr;
     ui::GlyphButton* Command1;
     QLabel* dbLevName;
+    // "okänd leverantör", in red in the name's place while the number typed is no supplier's.
+    QLabel* lblLevOkand;
     ui::ReportListView* ListView1;
     QPushButton* Command2;
     QPushButton* Command3;
@@ -110,6 +114,10 @@ public:
 
     void receiveStatus(const QString& id, const QString& description) override;
 
+    // Shows a supplier as a whole, number and name, as the supplier picker chooses it or a saved
+    // order holds it; the number is unknown only when it comes without a name and no supplier has it.
+    void showSupplier(const QString& number, const QString& name);
+
     // Writes every order of the register to a CSV file at path for the bookkeeper, with a progress
     // window that can cancel when there are many, and says how it went. False when nothing was written.
     bool exportOrdersTo(const QString& path);
@@ -142,6 +150,12 @@ private:
     // new_order_export.cpp.
     void mnuExport_Click();
 
+    // new_order_supplier.cpp: the name follows the number typed; an unknown one is marked and asked about.
+    void txtLevNr_Change();
+    bool supplierUnknown();
+    void markUnknownSupplier();
+    bool maySaveWithSupplier();
+
     // The status as the order data file takes it: "id, description" once one is picked.
     QString statusForFile() const;
 
@@ -150,4 +164,5 @@ private:
     bool m_statusPickedSinceSave = false;
     // No other window, here or in another program, forms or voids this order's number meanwhile.
     data::OrderNumberReservation m_reservation;
+    data::SupplierNames m_supplierNames;
 };

@@ -46,7 +46,5 @@ QString frmLeverantor::confirmationPrompt(const QString& text, const QString& su
 
 void frmLeverantor::writeChoice(const QString& text, const QString& subItem)
 {
-    frmZelOrderNew* order = frmZelOrderNew::instance();
-    order->txtLevNr->setText(subItem);
-    order->dbLevName->setText(text);
+    frmZelOrderNew::instance()->showSupplier(subItem, text);
 }

@@ -1,7 +1,11 @@
 #include "ui/fonts.h"
 
+#include "ui/text_room_style.h"
+
+#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QStyleFactory>
 
 namespace ui {
 
@@ -25,6 +29,8 @@ void registerFonts()
     const QString folder = QStringLiteral("/usr/share/wine/fonts/");
     g_tahoma = addFont(folder + QStringLiteral("tahoma.ttf")) || QFontDatabase::hasFamily(QStringLiteral("Tahoma"));
     g_marlett = addFont(folder + QStringLiteral("marlett.ttf")) || QFontDatabase::hasFamily(QStringLiteral("Marlett"));
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::setStyle(new TextRoomStyle(QStyleFactory::create(QApplication::style()->name())));
 }
 
 QFont formFont()
@@ -41,6 +47,12 @@ bool hasMarlett()
 {
     registerFonts();
     return g_marlett;
+}
+
+int textRowHeight(const QFontMetrics& metrics)
+{
+    const int marksAbove = -metrics.boundingRect(QStringLiteral("ÅÄÖÉ")).top() - metrics.ascent();
+    return metrics.height() + 2 * qMax(0, marksAbove) + 2;
 }
 
 } // namespace ui

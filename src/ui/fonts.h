@@ -1,15 +1,22 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 
 namespace ui {
 
-// Registers Tahoma and Marlett from Debian's fonts-wine when the machine has them.
+// Registers Tahoma and Marlett from Debian's fonts-wine when the machine has them, and gives the
+// application a style whose list and table rows have room for the marks over capitals.
 void registerFonts();
 
 // Tahoma 8.25 pt, or the default sans serif where Tahoma is missing.
 QFont formFont();
 
 bool hasMarlett();
+
+// The height a row needs for one line of text in this font with "Å", "Ä", "Ö" and "É" whole. Text
+// is centred on its row, so the marks that rise above the font's ascent need that room above and
+// below the line; a pixel more each side keeps them off the selection's edge.
+int textRowHeight(const QFontMetrics& metrics);
 
 } // namespace ui
