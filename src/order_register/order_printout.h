@@ -1,0 +1,45 @@
+#pragma once
+
+#include "data/company_details.h"
+#include "data/order_line.h"
+
+#include <QRectF>
+#include <QStringList>
+#include <QVector>
+
+class QPainter;
+class QPrinter;
+
+// The purchase order as a supplier reads it: the buyer's details, the supplier, "Vår referens", the
+// order number and date and "Sida x av y" on every page, the column headings on every page, amounts
+// the Swedish way across the full page width, and a total that never wraps.
+class OrderPrintout
+{
+public:
+    struct Order
+    {
+        QString number;     // the order list entry the order goes by
+        QStringList values; // the ten values of the order data file
+        QVector<data::OrderLine> lines;
+        data::CompanyDetails company;
+    };
+
+    explicit OrderPrintout(Order order);
+
+    // Paints every page on a printer that is set up (page size and margins).
+    void print(QPrinter* printer) const;
+
+    // How many pages the order takes on pages of this size, painted with this painter's device.
+    int pageCount(QPainter* painter, const QRectF& page) const;
+
+private:
+    struct Metrics;
+    Metrics measure(QPainter* painter, const QRectF& page) const;
+    // The first line of each page, and the end.
+    QVector<int> pageStarts(const Metrics& metrics) const;
+    qreal paintHeader(QPainter* painter, const Metrics& metrics, int page, int pages) const;
+    void paintLines(QPainter* painter, const Metrics& metrics, qreal top, int from, int to) const;
+    void paintTotal(QPainter* painter, const Metrics& metrics, qreal top) const;
+
+    Order m_order;
+};
