@@ -8,7 +8,7 @@
 
 namespace {
 // Column shares of the page width: Artikelnr, Benämning, À-pris, Antal, Enhet, Belopp.
-constexpr qreal kColumnShare[] = {0.16, 0.38, 0.13, 0.10, 0.08, 0.15};
+constexpr qreal kColumnShare[] = {0.15, 0.35, 0.15, 0.10, 0.08, 0.17};
 constexpr int kColumns = 6;
 const QStringList kHeadings{QStringLiteral("Artikelnr"), QStringLiteral("Benämning"), QStringLiteral("À-pris"),
                             QStringLiteral("Antal"),     QStringLiteral("Enhet"),     QStringLiteral("Belopp")};
@@ -234,6 +234,8 @@ void OrderPrintout::paintTotal(QPainter* painter, const Metrics& metrics, qreal 
         painter->drawText(
             QRectF(metrics.page.left(), top + metrics.line, metrics.page.width() - 2, metrics.line),
             Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-            QStringLiteral("%1 rad(er) utan pris eller antal är inte medräknade.").arg(total.linesLeftOut));
+            total.linesLeftOut == 1
+                ? QStringLiteral("1 rad utan pris eller antal är inte medräknad.")
+                : QStringLiteral("%1 rader utan pris eller antal är inte medräknade.").arg(total.linesLeftOut));
     }
 }
