@@ -676,7 +676,8 @@ void TestOrderEntry::removeAsks()
     QCOMPARE(boxes.size(), asked + 1);
     QCOMPARE(boxes.constLast().prompt, QStringLiteral("Ta bort raden?"));
     QCOMPARE(boxes.constLast().title, QStringLiteral("Ta bort"));
-    QCOMPARE(boxes.constLast().style, ui::vbYesNo + ui::vbQuestion);
+    QCOMPARE(boxes.constLast().style, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2);
+    QCOMPARE(boxes.constLast().defaultAnswer, int(ui::vbNo)); // Enter keeps the line
     QStringList left;
     for (int row = 0; row < list->rowCount(); ++row)
         left << list->itemText(row);
@@ -754,8 +755,10 @@ void TestOrderEntry::newOrder()
 
     QCOMPARE(int(ui::MessageBoxScript::shown().size()), boxes + (answer ? 1 : 0));
     const bool kept = answer == ui::vbNo;
-    if (answer)
-        QCOMPARE(ui::MessageBoxScript::shown().constLast().style, 36);
+    if (answer) {
+        QCOMPARE(ui::MessageBoxScript::shown().constLast().style, 292); // Yes/No, question, Nej the default
+        QCOMPARE(ui::MessageBoxScript::shown().constLast().defaultAnswer, int(ui::vbNo));
+    }
     QCOMPARE(text(window, "dbOrderNr") == number, kept);
     QCOMPARE(text(window, box), kept ? typed : QString());
     QCOMPARE(text(window, "dbStatus"), kept ? QString("1, Created not printed") : QString("0"));

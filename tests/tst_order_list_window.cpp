@@ -446,9 +446,10 @@ void TestOrderListWindow::voids()
 
     const auto boxes = MessageBoxScript::shown();
     QCOMPARE(boxes.size(), messages);
-    const auto question = std::find_if(boxes.begin(), boxes.end(), [](const auto& box) { return box.style == 36; });
+    const auto question = std::find_if(boxes.begin(), boxes.end(), [](const auto& box) { return box.style == 292; });
     QCOMPARE(question != boxes.end(), answer != 0);
     if (answer) {
+        QCOMPARE(question->defaultAnswer, int(ui::vbNo)); // Enter does not void
         QCOMPARE(question->title, QString("Makulera betällning"));
         QCOMPARE(question->prompt.split("\r\n"),
                  QStringList({"Vill du makulera markerad beställning?", "",

@@ -208,6 +208,7 @@ void TestSupplierList::removingAsksFirst()
     ui::MessageBoxScript::answerNext(ui::vbNo);
     window->cmdTaBort->click();
     QCOMPARE(folder.read(kListFile), kList);
+    QCOMPARE(ui::MessageBoxScript::shown().constLast().defaultAnswer, int(ui::vbNo)); // Enter keeps the supplier
 
     ui::MessageBoxScript::answerNext(ui::vbYes);
     window->cmdTaBort->click();

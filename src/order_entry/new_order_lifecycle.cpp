@@ -99,7 +99,8 @@ bool frmZelOrderNew::hasUnsavedChanges() const
 
 bool frmZelOrderNew::mayLeaveOrder()
 {
-    return !hasUnsavedChanges() || ui::MsgBox(msg5->text(), ui::vbYesNo + ui::vbQuestion, msg6->text()) == ui::vbYes;
+    return !hasUnsavedChanges() ||
+           ui::MsgBox(msg5->text(), ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, msg6->text()) == ui::vbYes;
 }
 
 void frmZelOrderNew::mnuNy_Click()

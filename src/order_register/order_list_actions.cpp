@@ -80,7 +80,7 @@ void frmOrderLista::Command4_Click()
                    ui::vbOKOnly + ui::vbInformation);
         return;
     }
-    if (ui::MsgBox(kVoidQuestion, ui::vbYesNo + ui::vbQuestion, kVoidTitle) != ui::vbYes)
+    if (ui::MsgBox(kVoidQuestion, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, kVoidTitle) != ui::vbYes)
         return;
 
     data::VoidOutcome outcome;

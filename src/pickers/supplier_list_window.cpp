@@ -181,7 +181,8 @@ void frmLeverantorLista::cmdTaBort_Click()
     const QString prompt = QStringLiteral("Vill du ta bort leverantören") + crlf + crlf + QStringLiteral("- ") +
                            data::quotedForMessage(record.value(1)) + crlf + QStringLiteral("- ") +
                            data::quotedForMessage(record.value(0)) + crlf + crlf + QStringLiteral("ur listan?");
-    if (ui::MsgBox(prompt, ui::vbYesNo + ui::vbQuestion, QStringLiteral("Ta bort leverantör")) != ui::vbYes)
+    if (ui::MsgBox(prompt, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, QStringLiteral("Ta bort leverantör")) !=
+        ui::vbYes)
         return;
     QString error;
     if (!data::removeSupplier(row, record, &error)) {
