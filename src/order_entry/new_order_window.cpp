@@ -226,7 +226,12 @@ void frmZelOrderNew::nameControls()
 
 void frmZelOrderNew::closeEvent(QCloseEvent* event)
 {
-    // The close box ends the run like "Stäng" answered Ja, without asking.
+    // The close box and Alt+F4 end the run like "Stäng" answered Ja, but typed work is not thrown
+    // away unasked: they ask what "Ny order" asks.
+    if (!mayLeaveOrder()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     ui::endProgram();
 }
