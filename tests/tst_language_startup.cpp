@@ -13,6 +13,7 @@
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QTest>
 
@@ -163,10 +164,12 @@ private Q_SLOTS:
     void startUp();
     void missingSupplierListSkipsOnlyThePicker();
     void languageWindowAsBuiltAndAvbrytDoesNothing();
+    void closeBoxEndsWithoutReading_data();
     void closeBoxEndsWithoutReading();
 
 private:
-    void showLanguageWindowAndPressOk();
+    enum Confirm { ClickOk, EnterInList, DoubleClickInList };
+    void showLanguageWindowAndPressOk(Confirm how = ClickOk);
 
     std::unique_ptr<testsupport::AppFolder> m_folder;
     bool m_ended = false;
@@ -195,11 +198,21 @@ void TestLanguageStartup::cleanup()
     m_folder.reset();
 }
 
-void TestLanguageStartup::showLanguageWindowAndPressOk()
+void TestLanguageStartup::showLanguageWindowAndPressOk(Confirm how)
 {
     frmSetLanguage* window = frmSetLanguage::instance();
     window->showForm();
-    click(window->Command1);
+    if (how == ClickOk) {
+        click(window->Command1);
+    } else if (how == EnterInList) {
+        QTest::keyClick(window->Combo1, Qt::Key_Return);
+    } else {
+        // The first click opens the list, the second lands on its entry.
+        window->Combo1->showPopup();
+        QAbstractItemView* entries = window->Combo1->view();
+        QTest::mouseDClick(entries->viewport(), Qt::LeftButton, {},
+                           entries->visualRect(entries->model()->index(0, 0)).center());
+    }
 }
 
 void TestLanguageStartup::shippedFile()
@@ -232,11 +245,19 @@ void TestLanguageStartup::startUp_data()
     QTest::addColumn<QByteArray>("file"); // null: no file
     QTest::addColumn<bool>("loaded");
     QTest::addColumn<Texts>("texts");
+    QTest::addColumn<int>("how"); // Confirm
 
-    QTest::newRow("language file") << languageFile("Svenska", foreignTexts()) << true << foreignTextsShown();
-    QTest::newRow("header only empties every text") << languageFile("Svenska", {}) << true << emptyTexts();
-    QTest::newRow("missing file") << QByteArray() << false << builtInTexts();
-    QTest::newRow("file for another language") << languageFile("English", foreignTexts()) << false << builtInTexts();
+    QTest::newRow("language file") << languageFile("Svenska", foreignTexts()) << true << foreignTextsShown()
+                                   << int(ClickOk);
+    QTest::newRow("header only empties every text")
+        << languageFile("Svenska", {}) << true << emptyTexts() << int(ClickOk);
+    QTest::newRow("missing file") << QByteArray() << false << builtInTexts() << int(ClickOk);
+    QTest::newRow("file for another language")
+        << languageFile("English", foreignTexts()) << false << builtInTexts() << int(ClickOk);
+    QTest::newRow("language file, Enter in the list")
+        << languageFile("Svenska", foreignTexts()) << true << foreignTextsShown() << int(EnterInList);
+    QTest::newRow("missing file, double-click in the list")
+        << QByteArray() << false << builtInTexts() << int(DoubleClickInList);
 }
 
 void TestLanguageStartup::startUp()
@@ -244,12 +265,13 @@ void TestLanguageStartup::startUp()
     QFETCH(QByteArray, file);
     QFETCH(bool, loaded);
     QFETCH(Texts, texts);
+    QFETCH(int, how);
 
     if (!file.isNull())
         m_folder->write(kLanguageFile, file);
     if (!loaded)
         ui::MessageBoxScript::answerNext(ui::vbOK);
-    showLanguageWindowAndPressOk();
+    showLanguageWindowAndPressOk(Confirm(how));
 
     const auto boxes = ui::MessageBoxScript::shown();
     if (loaded) {
@@ -364,11 +386,22 @@ void TestLanguageStartup::languageWindowAsBuiltAndAvbrytDoesNothing()
     QCOMPARE(ui::MessageBoxScript::shown().size(), 0);
 }
 
+void TestLanguageStartup::closeBoxEndsWithoutReading_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("close box") << false;
+    QTest::newRow("Esc in the list") << true;
+}
+
 void TestLanguageStartup::closeBoxEndsWithoutReading()
 {
+    QFETCH(bool, escape);
     m_folder->copyShipped(kLanguageFile);
     frmSetLanguage::instance()->showForm();
-    QVERIFY(frmSetLanguage::existing()->close());
+    if (escape)
+        QTest::keyClick(frmSetLanguage::existing()->Combo1, Qt::Key_Escape);
+    else
+        QVERIFY(frmSetLanguage::existing()->close());
     QTRY_VERIFY(m_ended);
     QVERIFY(ui::loadedForms().isEmpty());
     QVERIFY(!frmSplash::existing());

@@ -667,6 +667,13 @@ void TestOrderEntry::cancelAddKeepsLines()
     QCOMPARE(text(dialog, "Text1"), QString());
     QCOMPARE(find<QComboBox>(dialog, "Combo1")->currentText(), QStringLiteral("ST"));
     QCOMPARE(find<QComboBox>(dialog, "Combo1")->count(), 7);
+
+    // Esc, from where the clerk types, is "Avbryt".
+    testsupport::typeText(find(dialog, "Text2"), "inte heller");
+    QTest::keyClick(find(dialog, "Text2"), Qt::Key_Escape);
+    QVERIFY(!frmAdd::existing());
+    QCOMPARE(m_folder->read(basket), before);
+    QCOMPARE(find<ui::ReportListView>(window, "ListView1")->rowCount(), 1);
 }
 
 void TestOrderEntry::removeAsks_data()

@@ -374,6 +374,12 @@ void TestOrderListWindow::opensFromNewOrderWindow()
     w->close(); // the close box
     QTRY_VERIFY(frmOrderLista::existing() == nullptr);
     QVERIFY(main->isVisible());
+
+    // Esc in the list is "Stäng" too.
+    main->mnuOppna->trigger();
+    QTest::keyClick(frmOrderLista::existing()->List1, Qt::Key_Escape);
+    QVERIFY(!frmOrderLista::existing());
+    QVERIFY(main->isVisible());
 }
 
 void TestOrderListWindow::voids_data()
@@ -756,8 +762,9 @@ void TestOrderListWindow::searchesOrderFiles()
     QCOMPARE(w->selectedEntry(), entry);
     QCOMPARE(w->dbKund[1]->text(), name);
 
-    // Esc shows every entry again; the found one stays selected.
+    // Esc shows every entry again, and keeps the window open; the found one stays selected.
     QTest::keyClick(w->txtSok, Qt::Key_Escape);
+    QCOMPARE(frmOrderLista::existing(), w);
     QCOMPARE(listedRows(w).size(), 4);
     QCOMPARE(w->selectedEntry(), entry);
     QCOMPARE(w->dbKund[1]->text(), name);

@@ -246,6 +246,10 @@ void TestSupplierList::removingAsksFirst()
              qPrintable(busy));
     QCOMPARE(folder.read(kListFile), kList);
     QCOMPARE(ui::MessageBoxScript::unexpected(), 0);
+
+    // Esc is "Stäng".
+    QTest::keyClick(window->ListView1, Qt::Key_Escape);
+    QVERIFY(!frmLeverantorLista::existing());
 }
 
 QTEST_MAIN(TestSupplierList)

@@ -100,6 +100,7 @@ frmAdd::frmAdd()
 
     connect(Command1, &QPushButton::clicked, this, &frmAdd::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmAdd::Command2_Click);
+    closeOnEscape(Command2);
     ui::centreOnScreen(this);
 }
 

@@ -160,6 +160,8 @@ frmOrderLista::frmOrderLista()
     connect(Command4, &QPushButton::clicked, this, &frmOrderLista::Command4_Click);
     connect(Command6, &QPushButton::clicked, this, &frmOrderLista::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &frmOrderLista::Command7_Click);
+    // Esc in the search field clears the search; elsewhere it is "Stäng".
+    closeOnEscape(Command6);
     connect(Command8, &QPushButton::clicked, this, &frmOrderLista::Command8_Click);
     connect(Command9, &QPushButton::clicked, this, &frmOrderLista::Command9_Click);
     connect(txtSok, &QLineEdit::textChanged, this, &frmOrderLista::searchTextChanged);

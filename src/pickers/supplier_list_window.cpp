@@ -96,6 +96,7 @@ frmLeverantorLista::frmLeverantorLista()
     connect(cmdAndra, &QPushButton::clicked, this, &frmLeverantorLista::cmdAndra_Click);
     connect(cmdTaBort, &QPushButton::clicked, this, &frmLeverantorLista::cmdTaBort_Click);
     connect(cmdStang, &QPushButton::clicked, this, &ui::Form::unload);
+    closeOnEscape(cmdStang);
     ui::centreOnScreen(this);
 }
 

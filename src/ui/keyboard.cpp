@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,46 +11,75 @@
 namespace ui {
 
 namespace {
-// Runs an action for one key sent to the control it watches.
-class KeyAction : public QObject
+// Hands the events sent to one control to a handler first; what it handles goes no further.
+class EventAction : public QObject
 {
 public:
-    KeyAction(QWidget* control, int key, std::function<void()> action)
-        : QObject(control), m_key(key), m_action(std::move(action))
+    EventAction(QWidget* control, std::function<bool(QEvent*)> handler)
+        : QObject(control), m_handler(std::move(handler))
     {
         control->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const auto* press = static_cast<QKeyEvent*>(event);
-        int key = press->key();
-        if (key == Qt::Key_Enter)
-            key = Qt::Key_Return;
-        if (key != m_key || (press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-            return false;
-        m_action();
-        return true;
-    }
+    bool eventFilter(QObject*, QEvent* event) override { return m_handler(event); }
 
 private:
-    int m_key;
-    std::function<void()> m_action;
+    std::function<bool(QEvent*)> m_handler;
 };
+
+// Enter and the keypad's Enter count as one key.
+int plainKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return 0;
+    const auto* press = static_cast<const QKeyEvent*>(event);
+    if ((press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return 0;
+    return press->key() == Qt::Key_Enter ? int(Qt::Key_Return) : press->key();
+}
 } // namespace
 
 void onKey(QWidget* control, int key, std::function<void()> action)
 {
-    new KeyAction(control, key == Qt::Key_Enter ? int(Qt::Key_Return) : key, std::move(action));
+    if (key == Qt::Key_Enter)
+        key = Qt::Key_Return;
+    new EventAction(control, [key, action = std::move(action)](QEvent* event) {
+        if (plainKey(event) != key)
+            return false;
+        action();
+        return true;
+    });
 }
 
 void chooseWith(QAbstractItemView* list, QAbstractButton* button)
 {
     onKey(list, Qt::Key_Return, [button] { button->click(); });
     QObject::connect(list, &QAbstractItemView::doubleClicked, button, [button] { button->click(); });
+}
+
+void chooseWith(QComboBox* list, QAbstractButton* button)
+{
+    onKey(list, Qt::Key_Return, [button] { button->click(); });
+    new EventAction(list, [button](QEvent* event) {
+        if (event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        button->click();
+        return true;
+    });
+    // A double-click on the closed list opens it at the first click and lands on an entry at the second.
+    QAbstractItemView* entries = list->view();
+    new EventAction(entries->viewport(), [list, entries, button](QEvent* event) {
+        if (event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        const QModelIndex entry = entries->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (!entry.isValid())
+            return false;
+        list->setCurrentIndex(entry.row());
+        list->hidePopup();
+        button->click();
+        return true;
+    });
 }
 
 QChar mnemonicLetter(const QString& caption)

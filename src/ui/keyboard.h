@@ -5,6 +5,7 @@
 
 class QAbstractButton;
 class QAbstractItemView;
+class QComboBox;
 class QObject;
 class QWidget;
 
@@ -18,6 +19,8 @@ void onKey(QWidget* control, int key, std::function<void()> action);
 
 // Enter on `list` and a double-click on one of its rows press `button`: the list's choose button.
 void chooseWith(QAbstractItemView* list, QAbstractButton* button);
+// The same for a drop-down list: Enter while it is closed, a double-click on it or on an entry.
+void chooseWith(QComboBox* list, QAbstractButton* button);
 
 // The letter a caption's "&" marks, lower-cased; a null QChar when it marks none ("&&" is a plain "&").
 QChar mnemonicLetter(const QString& caption);
