@@ -603,6 +603,16 @@ void TestOrderListWindow::printsOrder()
          {"Inköpsorder", "100001", "Åsa 100001", "08-123456", "Lev 100001", "100001-1", "37,50", "75,00"})
         QVERIFY2(document.contains(QString::fromUtf8(part)), part);
     preview->close();
+    QTRY_VERIFY(!w->findChild<QPrintPreviewDialog*>());
+
+    // Ctrl+P is "Utskrift".
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w->List1, Qt::Key_P, Qt::ControlModifier);
+    preview = w->findChild<QPrintPreviewDialog*>("printPreview");
+    QVERIFY(preview && preview->isVisible());
+    QVERIFY(preview->findChild<QTextDocument*>()->toPlainText().contains("Lev 100001"));
+    preview->close();
 }
 
 void TestOrderListWindow::savesStatus()

@@ -124,6 +124,8 @@ bool frmZelOrderNew::startNewOrder()
     m_statusPickedSinceSave = false;
     // The number left is held until the new one is, so the new order never gets it again.
     Form_Load();
+    // The clerk goes on with the customer, not on the button last pressed.
+    Text1->setFocus();
     return true;
 }
 

@@ -3,8 +3,10 @@
 // new_order_export.cpp.
 #include "order_entry/new_order_window.h"
 
+#include "data/order_files.h"
 #include "data/order_number.h"
 #include "order_register/order_list_window.h"
+#include "order_register/order_print_preview.h"
 #include "pickers/supplier_list_window.h"
 #include "pickers/supplier_picker.h"
 #include "ui/accessible_names.h"
@@ -13,6 +15,7 @@
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/glyph_button.h"
+#include "ui/keyboard.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
 #include "ui/twips.h"
@@ -22,6 +25,7 @@
 #include <QDateTime>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -68,6 +72,11 @@ frmZelOrderNew::frmZelOrderNew()
     mnuOppna->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuOppna->setShortcutContext(Qt::WindowShortcut);
     addAction(mnuOppna);
+    mnuUtskrift = arkiv->addAction(QStringLiteral("Utskrift…"));
+    mnuUtskrift->setObjectName(QStringLiteral("mnuUtskrift"));
+    mnuUtskrift->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuUtskrift->setShortcutContext(Qt::WindowShortcut);
+    addAction(mnuUtskrift);
     mnuExport = arkiv->addAction(QStringLiteral("Exportera…"));
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
     mnuLeverantorer = arkiv->addAction(QStringLiteral("Leverantörer…"));
@@ -183,6 +192,14 @@ frmZelOrderNew::frmZelOrderNew()
     connect(this, &ui::Form::unloaded, this, [this] { m_reservation.release(); });
     connect(mnuNy, &QAction::triggered, this, &frmZelOrderNew::mnuNy_Click);
     connect(mnuOppna, &QAction::triggered, this, &frmZelOrderNew::mnuOppna_Click);
+    connect(mnuUtskrift, &QAction::triggered, this, &frmZelOrderNew::mnuUtskrift_Click);
+    // Ctrl+S is "Spara" wherever the focus is; Delete on a line is "Ta bort".
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, Command6,
+            &QAbstractButton::click);
+    ui::onKey(ListView1, Qt::Key_Delete, [this] {
+        if (ListView1->selectedRow() >= 0)
+            Command4->click();
+    });
     connect(mnuExport, &QAction::triggered, this, &frmZelOrderNew::mnuExport_Click);
     connect(mnuLeverantorer, &QAction::triggered, this, [] { frmLeverantorLista::open(); });
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &frmZelOrderNew::Command3_Click);
@@ -244,6 +261,30 @@ void frmZelOrderNew::Command1_Click()
 void frmZelOrderNew::mnuOppna_Click()
 {
     frmOrderLista::instance()->showForm();
+}
+
+void frmZelOrderNew::mnuUtskrift_Click()
+{
+    // What is printed is the order as saved, read back as the register prints it.
+    const QString number = dbOrderNr->text();
+    if (!m_saved) {
+        ui::MsgBox(QStringLiteral("Ordern är inte sparad. Spara den först, så kan den skrivas ut."),
+                   ui::vbOKOnly + ui::vbInformation, QStringLiteral("Utskrift"));
+        return;
+    }
+    QStringList values;
+    QVector<data::OrderLine> lines;
+    QString error;
+    if (!data::readOrderData(number, &values, &error)) {
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    // Damaged lines are told about; the whole ones are printed.
+    if (!data::readOrderBasket(number, &lines, &error))
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+    if (hasUnsavedChanges())
+        showNote(QStringLiteral("Utskriften visar ordern som den sparades senast, utan ändringarna sedan dess."));
+    previewOrder(this, number, values, lines);
 }
 
 void frmZelOrderNew::Command5_Click()

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -160,8 +161,10 @@ frmOrderLista::frmOrderLista()
     connect(Command4, &QPushButton::clicked, this, &frmOrderLista::Command4_Click);
     connect(Command6, &QPushButton::clicked, this, &frmOrderLista::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &frmOrderLista::Command7_Click);
-    // Esc in the search field clears the search; elsewhere it is "Stäng".
+    // Esc in the search field clears the search; elsewhere it is "Stäng". Ctrl+P is "Utskrift".
     closeOnEscape(Command6);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, Command7,
+            &QAbstractButton::click);
     connect(Command8, &QPushButton::clicked, this, &frmOrderLista::Command8_Click);
     connect(Command9, &QPushButton::clicked, this, &frmOrderLista::Command9_Click);
     connect(txtSok, &QLineEdit::textChanged, this, &frmOrderLista::searchTextChanged);
