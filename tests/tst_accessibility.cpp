@@ -8,11 +8,14 @@
 #include "pickers/supplier_list_window.h"
 #include "pickers/supplier_picker.h"
 #include "test_support.h"
+#include "ui/glyph_button.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 namespace {
@@ -69,6 +72,45 @@ QByteArray languageFile(const QMap<int, QString>& texts)
     for (auto it = texts.cbegin(); it != texts.cend(); ++it)
         file += QStringLiteral("%1 %2\r\n").arg(it.key()).arg(it.value());
     return data::encodeWindows1252(file);
+}
+
+// Within one scope (a window's buttons and menu titles, or one menu's items) every caption
+// answers to an Alt letter of its own; what is wrong is listed.
+QStringList altLetterFaults(const QList<QPair<QString, QString>>& captions)
+{
+    QStringList faults;
+    QMap<QKeySequence, QString> owner;
+    for (const auto& [name, caption] : captions) {
+        const QKeySequence keys = QKeySequence::mnemonic(caption);
+        if (keys.isEmpty())
+            faults << name + ": no Alt letter";
+        else if (owner.contains(keys))
+            faults << name + ": " + keys.toString() + " as " + owner.value(keys);
+        owner.insert(keys, name);
+    }
+    return faults;
+}
+
+QStringList altLetterFaults(QWidget* window)
+{
+    QList<QPair<QString, QString>> captions;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        // A glyph or a caption the language left empty has no letter to underline.
+        if (!qobject_cast<ui::GlyphButton*>(button) && !button->text().isEmpty())
+            captions.append({button->objectName(), button->text()});
+    }
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        for (QAction* title : bar->actions())
+            captions.append({title->text(), title->text()});
+    }
+    QStringList faults = altLetterFaults(captions);
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        captions.clear();
+        for (QAction* item : menu->actions())
+            captions.append({item->objectName(), item->text()});
+        faults += altLetterFaults(captions);
+    }
+    return faults;
 }
 
 void nameRow(const char* tag, Window window, const char* control, const char* name, const char* description = "")
@@ -147,6 +189,7 @@ void TestAccessibility::everyControlIsNamedOnce()
     }
     QCOMPARE(unnamed, QStringList());
     QCOMPARE(alike, QStringList());
+    QCOMPARE(altLetterFaults(open(window)).join("; "), QString());
 }
 
 void TestAccessibility::names_data()
@@ -165,6 +208,8 @@ void TestAccessibility::names_data()
     nameRow("status glyph", order, "Command8", "Välj status");
     nameRow("small Spara", order, "Command9", "Spara", "Sparar orderns status");
     nameRow("Spara", order, "Command6", "Spara", "Sparar ordern");
+    nameRow("Lägg till, its Alt letter unheard", order, "Command2", "Lägg till");
+    nameRow("Välj, its Alt letter unheard", Window::Statuses, "Command1", "Välj");
     nameRow("lines", order, "ListView1", "Orderrader");
     nameRow("order number value", order, "dbOrderNr", "", "Ordernr");
     nameRow("supplier name value", order, "dbLevName", "", "Leverantör, namn");
@@ -194,16 +239,19 @@ void TestAccessibility::names()
 void TestAccessibility::namesFollowTheLanguage_data()
 {
     QTest::addColumn<QByteArray>("file");
-    // New order: Text1, Text3, Command6, dbOrderNr's description; supplier list; add line: Text1.
+    // New order: Text1, Text3, Command6, dbOrderNr's description; supplier list; add line: Text1;
+    // new order: Command2.
     QTest::addColumn<QStringList>("names");
 
-    const QMap<int, QString> texts{{202, "Customer_no"}, {204, "Phone"},     {205, "R&&D nr:"},
+    const QMap<int, QString> texts{{202, "Customer_no"}, {204, "Phone"},     {205, "R&&D nr:"}, {215, "Add && more"},
                                    {219, "&Save"},       {300, "Suppliers"}, {401, "Article:"}};
-    QTest::newRow("captions") << languageFile(texts) << QStringList{"Customer no", "Phone, riktnummer", "Save",
-                                                                    "R&D nr",      "Suppliers",         "Article"};
+    QTest::newRow("captions") << languageFile(texts)
+                              << QStringList{"Customer no", "Phone, riktnummer", "Save",      "R&D nr",
+                                             "Suppliers",   "Article",           "Add & more"};
     // A language that leaves the captions empty does not leave the controls without a name.
-    QTest::newRow("empty captions") << languageFile({}) << QStringList{"Kund nr", "Telefon, riktnummer", "Spara",
-                                                                       "Ordernr", "Leverantörer",        "Artikelnr"};
+    QTest::newRow("empty captions") << languageFile({})
+                                    << QStringList{"Kund nr",      "Telefon, riktnummer", "Spara",    "Ordernr",
+                                                   "Leverantörer", "Artikelnr",           "Lägg till"};
 }
 
 void TestAccessibility::namesFollowTheLanguage()
@@ -222,8 +270,12 @@ void TestAccessibility::namesFollowTheLanguage()
     QCOMPARE(
         (QStringList{order->Text1->accessibleName(), order->Text3->accessibleName(), order->Command6->accessibleName(),
                      order->dbOrderNr->accessibleDescription(), frmLeverantor::existing()->ListView1->accessibleName(),
-                     frmAdd::instance()->Text1->accessibleName()}),
+                     frmAdd::instance()->Text1->accessibleName(), order->Command2->accessibleName()}),
         names);
+    // The language's words keep the buttons answering to Alt letters of their own.
+    if (!order->Command2->text().isEmpty())
+        QCOMPARE(order->Command2->text(), QStringLiteral("A&dd && more"));
+    QCOMPARE(altLetterFaults(order).join("; "), QString());
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -47,6 +47,22 @@ Texts builtInTexts()
             {408, ""},           {409, ""}};
 }
 
+// The built-in texts as the windows show them: a button underlines its Alt letter.
+Texts builtInTextsShown()
+{
+    Texts texts = builtInTexts();
+    texts[215] = QStringLiteral("&Lägg till");
+    texts[216] = QStringLiteral("Ä&ndra");
+    texts[217] = QStringLiteral("Ta &bort");
+    texts[218] = QStringLiteral("S&täng");
+    texts[219] = QStringLiteral("&Spara");
+    texts[303] = QStringLiteral("&Välj");
+    texts[304] = QStringLiteral("&Avbryt");
+    texts[406] = QStringLiteral("&OK");
+    texts[407] = QStringLiteral("&Avbryt");
+    return texts;
+}
+
 // Texts unlike the built-in ones, some with a carriage return, as a file writes them with "_".
 Texts foreignTexts()
 {
@@ -54,17 +70,31 @@ Texts foreignTexts()
     for (auto it = texts.begin(); it != texts.end(); ++it)
         it.value() = QStringLiteral("T%1 ©").arg(it.key());
     texts[202] = QStringLiteral("Customer\rno");
+    texts[218] = QStringLiteral("Quit");
     texts[220] = QStringLiteral("Remove\rthe line?");
+    texts[224] = QStringLiteral("Order, new");
+    texts[304] = QStringLiteral("&Cancel");
     texts[408] = QStringLiteral("Add\rmore?");
     return texts;
 }
 
 // The foreign texts as the windows show them: a label breaks the line where the file has "_",
-// a message label keeps the carriage return for its box.
+// a message label keeps the carriage return for its box. A button keeps its Alt letter where the
+// words have it ("Qui&t" for "S&täng") and otherwise takes the first one free in its window; one
+// the file gives stays.
 Texts foreignTextsShown()
 {
     Texts texts = foreignTexts();
     texts[202] = QStringLiteral("Customer\nno");
+    texts[215] = QStringLiteral("T&215 ©");
+    texts[216] = QStringLiteral("T2&16 ©");
+    texts[217] = QStringLiteral("T21&7 ©");
+    texts[218] = QStringLiteral("Qui&t");
+    texts[219] = QStringLiteral("T21&9 ©");
+    texts[224] = QStringLiteral("Order, &new");
+    texts[303] = QStringLiteral("&T303 ©");
+    texts[406] = QStringLiteral("&T406 ©");
+    texts[407] = QStringLiteral("T&407 ©");
     return texts;
 }
 
@@ -251,13 +281,13 @@ void TestLanguageStartup::startUp_data()
                                    << int(ClickOk);
     QTest::newRow("header only empties every text")
         << languageFile("Svenska", {}) << true << emptyTexts() << int(ClickOk);
-    QTest::newRow("missing file") << QByteArray() << false << builtInTexts() << int(ClickOk);
+    QTest::newRow("missing file") << QByteArray() << false << builtInTextsShown() << int(ClickOk);
     QTest::newRow("file for another language")
-        << languageFile("English", foreignTexts()) << false << builtInTexts() << int(ClickOk);
+        << languageFile("English", foreignTexts()) << false << builtInTextsShown() << int(ClickOk);
     QTest::newRow("language file, Enter in the list")
         << languageFile("Svenska", foreignTexts()) << true << foreignTextsShown() << int(EnterInList);
     QTest::newRow("missing file, double-click in the list")
-        << QByteArray() << false << builtInTexts() << int(DoubleClickInList);
+        << QByteArray() << false << builtInTextsShown() << int(DoubleClickInList);
 }
 
 void TestLanguageStartup::startUp()
@@ -304,6 +334,8 @@ void TestLanguageStartup::startUp()
     frmZelOrderNew* order = frmZelOrderNew::existing();
     QVERIFY(!order->dbOrderNr->text().isEmpty());
     QVERIFY(showsTexts(newOrderTexts(order), texts));
+    // The menu item keeps its Alt letter under the language's words; without words it keeps its own.
+    QCOMPARE(order->mnuNy->text(), texts.value(224, QStringLiteral("&Ny order")));
 
     // Each opening shows the texts, also after the window was closed and created again.
     for (int round = 0; round < 2; ++round) {
@@ -337,8 +369,8 @@ void TestLanguageStartup::startUp()
     click(order->Command8);
     frmOrderStatus* status = frmOrderStatus::existing();
     QVERIFY(status && status->isVisible());
-    QCOMPARE(status->Command1->text(), QStringLiteral("Välj"));
-    QCOMPARE(status->Command2->text(), QStringLiteral("Avbryt"));
+    QCOMPARE(status->Command1->text(), QStringLiteral("&Välj"));
+    QCOMPARE(status->Command2->text(), QStringLiteral("&Avbryt"));
     QVERIFY(!m_ended);
 }
 
@@ -371,8 +403,8 @@ void TestLanguageStartup::languageWindowAsBuiltAndAvbrytDoesNothing()
     QCOMPARE(window->Combo1->count(), 1);
     QCOMPARE(window->Combo1->currentText(), QStringLiteral("Svenska"));
     QVERIFY(!window->Combo1->isEditable());
-    QCOMPARE(window->Command1->text(), QStringLiteral("OK"));
-    QCOMPARE(window->Command2->text(), QStringLiteral("Avbryt"));
+    QCOMPARE(window->Command1->text(), QStringLiteral("&OK"));
+    QCOMPARE(window->Command2->text(), QStringLiteral("&Avbryt"));
     QVERIFY(window->Label1->geometry().bottom() < window->Combo1->geometry().top());
     QVERIFY(window->Combo1->geometry().bottom() < window->Command1->geometry().top());
     QVERIFY(window->Command1->geometry().right() < window->Command2->geometry().left());

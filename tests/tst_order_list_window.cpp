@@ -335,8 +335,8 @@ void TestOrderListWindow::inertButtonsChangeNothing()
         QVERIFY(button->isVisible() && button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    QCOMPARE(control<QPushButton>(w, "Command3")->text(), QString("Ändra"));
-    QCOMPARE(control<QPushButton>(w, "Command9")->text(), QString("Spara"));
+    QCOMPARE(control<QPushButton>(w, "Command3")->text(), QString("Ä&ndra"));
+    QCOMPARE(control<QPushButton>(w, "Command9")->text(), QString("S&para"));
     QCOMPARE(shown(w), before);
     QCOMPARE(w->ListView1->rowCount(), 2);
     QCOMPARE(w->outerHeightTwips(), 5175);

@@ -144,8 +144,8 @@ void TestPickers::layout()
     QCOMPARE(picker->size(), size);
     ui::ReportListView* list = picker->ListView1;
     QCOMPARE(list->geometry(), QRect(8, 8, 345, 177)); // 5175 x 2655 twips
-    QCOMPARE(picker->Command1->text(), "Välj");
-    QCOMPARE(picker->Command2->text(), "Avbryt");
+    QCOMPARE(picker->Command1->text(), "&Välj");
+    QCOMPARE(picker->Command2->text(), "&Avbryt");
     // "Välj" then "Avbryt", on one line below the list, ending at its right edge.
     QCOMPARE(picker->Command1->size(), QSize(65, 25)); // 975 x 375 twips
     QVERIFY(picker->Command1->geometry().right() < picker->Command2->x());
@@ -166,6 +166,9 @@ void TestPickers::layout()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), next);
     }
+    // The underlined letter with Alt presses its button: Alt+A is "Avbryt".
+    QTest::keyClick(picker, Qt::Key_A, Qt::AltModifier);
+    QTRY_VERIFY(!existingPicker(status)); // the button shows itself pressed for a moment first
 }
 
 void TestPickers::choose_data()

@@ -72,8 +72,8 @@ frmSetLanguage::frmSetLanguage()
     Label1->setBuddy(Combo1);
     ui::nameAfter(Combo1, Label1);
 
-    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1440, 1020, 1035);
-    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 2580, 1020, 1035);
+    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("&OK"), 1440, 1020, 1035);
+    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Avbryt"), 2580, 1020, 1035);
 
     setTabOrder(Combo1, Command1);
     setTabOrder(Command1, Command2);

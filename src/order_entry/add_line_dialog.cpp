@@ -86,8 +86,8 @@ frmAdd::frmAdd()
     msg3->setObjectName(QStringLiteral("msg3"));
     msg3->setVisible(false);
 
-    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 2880, 2160, 1035);
-    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 4020, 2160, 1035);
+    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("&OK"), 2880, 2160, 1035);
+    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Avbryt"), 4020, 2160, 1035);
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);

@@ -62,24 +62,24 @@ frmZelOrderNew::frmZelOrderNew()
     menuBar->setObjectName(QStringLiteral("menuBar"));
     QMenu* arkiv = menuBar->addMenu(QStringLiteral("&Arkiv"));
     arkiv->setObjectName(QStringLiteral("mnuArkiv"));
-    mnuNy = arkiv->addAction(QStringLiteral("Ny order"));
+    mnuNy = arkiv->addAction(QStringLiteral("&Ny order"));
     mnuNy->setObjectName(QStringLiteral("mnuNy"));
     mnuNy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuNy->setShortcutContext(Qt::WindowShortcut);
     addAction(mnuNy);
-    mnuOppna = arkiv->addAction(QStringLiteral("Öppna"));
+    mnuOppna = arkiv->addAction(QStringLiteral("Ö&ppna"));
     mnuOppna->setObjectName(QStringLiteral("mnuOppna"));
     mnuOppna->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuOppna->setShortcutContext(Qt::WindowShortcut);
     addAction(mnuOppna);
-    mnuUtskrift = arkiv->addAction(QStringLiteral("Utskrift…"));
+    mnuUtskrift = arkiv->addAction(QStringLiteral("&Utskrift…"));
     mnuUtskrift->setObjectName(QStringLiteral("mnuUtskrift"));
     mnuUtskrift->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuUtskrift->setShortcutContext(Qt::WindowShortcut);
     addAction(mnuUtskrift);
-    mnuExport = arkiv->addAction(QStringLiteral("Exportera…"));
+    mnuExport = arkiv->addAction(QStringLiteral("&Exportera…"));
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
-    mnuLeverantorer = arkiv->addAction(QStringLiteral("Leverantörer…"));
+    mnuLeverantorer = arkiv->addAction(QStringLiteral("&Leverantörer…"));
     mnuLeverantorer->setObjectName(QStringLiteral("mnuLeverantorer"));
 
     // The client area is a fixed canvas under the menu bar, laid out in twips.
@@ -116,7 +116,7 @@ frmZelOrderNew::frmZelOrderNew()
     dbStatusText = ui::makeLabel(client, QStringLiteral("dbStatusText"), QString(), 5820, 1380, 1770);
     dbStatusText->setVisible(false);
     Command8 = ui::makeGlyphButton(client, QStringLiteral("Command8"), QStringLiteral("4"), 7620, 1050, 300, 285);
-    Command9 = ui::makeButton(client, QStringLiteral("Command9"), QStringLiteral("Spara"), 7965, 1050, 690, 285);
+    Command9 = ui::makeButton(client, QStringLiteral("Command9"), QStringLiteral("S&para"), 7965, 1050, 690, 285);
 
     Frame2 = new QGroupBox(client);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -153,11 +153,11 @@ frmZelOrderNew::frmZelOrderNew()
     ListView1->addColumn(QStringLiteral("Antal"), 800);
     ListView1->addColumn(QStringLiteral("Enhet"), 600);
 
-    Command2 = ui::makeButton(client, QStringLiteral("Command2"), QStringLiteral("Lägg till"), 120, 4770, 1095);
-    Command3 = ui::makeButton(client, QStringLiteral("Command3"), QStringLiteral("Ändra"), 1275, 4770, 1095);
-    Command4 = ui::makeButton(client, QStringLiteral("Command4"), QStringLiteral("Ta bort"), 2430, 4770, 1095);
-    Command6 = ui::makeButton(client, QStringLiteral("Command6"), QStringLiteral("Spara"), 6405, 4770, 1095);
-    Command5 = ui::makeButton(client, QStringLiteral("Command5"), QStringLiteral("Stäng"), 7560, 4770, 1095);
+    Command2 = ui::makeButton(client, QStringLiteral("Command2"), QStringLiteral("&Lägg till"), 120, 4770, 1095);
+    Command3 = ui::makeButton(client, QStringLiteral("Command3"), QStringLiteral("Ä&ndra"), 1275, 4770, 1095);
+    Command4 = ui::makeButton(client, QStringLiteral("Command4"), QStringLiteral("Ta &bort"), 2430, 4770, 1095);
+    Command6 = ui::makeButton(client, QStringLiteral("Command6"), QStringLiteral("&Spara"), 6405, 4770, 1095);
+    Command5 = ui::makeButton(client, QStringLiteral("Command5"), QStringLiteral("S&täng"), 7560, 4770, 1095);
     Command5->setEnabled(false);
 
     StatusBar1 = ui::addStatusBar(client);

@@ -118,16 +118,16 @@ frmOrderLista::frmOrderLista()
         label->setPalette(darkRed);
 
     Command8 = ui::makeGlyphButton(Frame1, QStringLiteral("Command8"), QStringLiteral("4"), 8115, 1185, 300, 285);
-    Command9 = ui::makeButton(Frame1, QStringLiteral("Command9"), QStringLiteral("Spara"), 7725, 1560, 690, 315);
+    Command9 = ui::makeButton(Frame1, QStringLiteral("Command9"), QStringLiteral("S&para"), 7725, 1560, 690, 315);
 
     Command1 = ui::makeGlyphButton(this, QStringLiteral("Command1"), QStringLiteral("6"), 120, 3840, 375, 375);
     Command2 = ui::makeGlyphButton(this, QStringLiteral("Command2"), QStringLiteral("5"), 120, 3840, 375, 375);
     Command2->setVisible(false);
-    Command3 = ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Ändra"), 615, 3840, 1095);
-    Command4 = ui::makeButton(this, QStringLiteral("Command4"), QStringLiteral("Makulera"), 1770, 3840, 1095);
-    Command5 = ui::makeButton(this, QStringLiteral("Command5"), QStringLiteral("Leverera"), 2925, 3840, 1095);
-    Command7 = ui::makeButton(this, QStringLiteral("Command7"), QStringLiteral("Utskrift"), 4080, 3840, 1095);
-    Command6 = ui::makeButton(this, QStringLiteral("Command6"), QStringLiteral("Stäng"), 7560, 3840, 1095);
+    Command3 = ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Ä&ndra"), 615, 3840, 1095);
+    Command4 = ui::makeButton(this, QStringLiteral("Command4"), QStringLiteral("&Makulera"), 1770, 3840, 1095);
+    Command5 = ui::makeButton(this, QStringLiteral("Command5"), QStringLiteral("&Leverera"), 2925, 3840, 1095);
+    Command7 = ui::makeButton(this, QStringLiteral("Command7"), QStringLiteral("&Utskrift"), 4080, 3840, 1095);
+    Command6 = ui::makeButton(this, QStringLiteral("Command6"), QStringLiteral("S&täng"), 7560, 3840, 1095);
 
     ListView1 = new ui::ReportListView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));

@@ -39,9 +39,9 @@ PickerWindow::PickerWindow(const PickerDesign& design) : m_listPath(design.listP
     ListView1->addColumn(design.firstHeader, design.firstWidthTwips);
     ListView1->addColumn(design.secondHeader, design.secondWidthTwips);
 
-    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("Välj"), kChooseLeft, kButtonTop,
+    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("&Välj"), kChooseLeft, kButtonTop,
                               kButtonWidth, kButtonHeight);
-    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), kCancelLeft, kButtonTop,
+    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Avbryt"), kCancelLeft, kButtonTop,
                               kButtonWidth, kButtonHeight);
 
     nameControls();

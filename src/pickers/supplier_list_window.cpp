@@ -77,8 +77,8 @@ frmLeverantorLista::frmLeverantorLista()
     QPushButton** const buttons[] = {&cmdLaggTill, &cmdAndra, &cmdTaBort, &cmdStang};
     const QString names[] = {QStringLiteral("cmdLaggTill"), QStringLiteral("cmdAndra"), QStringLiteral("cmdTaBort"),
                              QStringLiteral("cmdStang")};
-    const QString captions[] = {QStringLiteral("Lägg till"), QStringLiteral("Ändra"), QStringLiteral("Ta bort"),
-                                QStringLiteral("Stäng")};
+    const QString captions[] = {QStringLiteral("&Lägg till"), QStringLiteral("Ä&ndra"), QStringLiteral("Ta &bort"),
+                                QStringLiteral("S&täng")};
     for (int i = 0; i < 4; ++i)
         *buttons[i] = ui::makeButton(this, names[i], captions[i], kMargin + i * (kButtonWidth + kButtonGap), kButtonTop,
                                      kButtonWidth);

@@ -101,12 +101,9 @@ QString carryMnemonic(const QString& oldCaption, const QString& newCaption, cons
         return newCaption;
     int same = -1;
     int free = -1;
+    // Any "&" in the words is half of a plain "&&", and no letter.
     for (int i = 0; i < newCaption.size(); ++i) {
         const QChar c = newCaption.at(i);
-        if (c == QLatin1Char('&')) {
-            ++i; // "&&", a plain "&"
-            continue;
-        }
         if (!c.isLetterOrNumber() || taken.contains(c.toLower()))
             continue;
         if (same < 0 && c.toLower() == letter)
