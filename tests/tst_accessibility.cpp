@@ -74,41 +74,32 @@ QByteArray languageFile(const QMap<int, QString>& texts)
     return data::encodeWindows1252(file);
 }
 
-// Within one scope (a window's buttons and menu titles, or one menu's items) every caption
-// answers to an Alt letter of its own; what is wrong is listed.
-QStringList altLetterFaults(const QList<QPair<QString, QString>>& captions)
-{
-    QStringList faults;
-    QMap<QKeySequence, QString> owner;
-    for (const auto& [name, caption] : captions) {
-        const QKeySequence keys = QKeySequence::mnemonic(caption);
-        if (keys.isEmpty())
-            faults << name + ": no Alt letter";
-        else if (owner.contains(keys))
-            faults << name + ": " + keys.toString() + " as " + owner.value(keys);
-        owner.insert(keys, name);
-    }
-    return faults;
-}
-
+// Alt letters shared within one scope (a window's buttons and menu titles, or one menu's items),
+// and captions without one. A glyph, or a caption the language left empty, has no letter.
 QStringList altLetterFaults(QWidget* window)
 {
-    QList<QPair<QString, QString>> captions;
+    QList<QList<QString>> scopes{{}};
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        // A glyph or a caption the language left empty has no letter to underline.
         if (!qobject_cast<ui::GlyphButton*>(button) && !button->text().isEmpty())
-            captions.append({button->objectName(), button->text()});
+            scopes[0] << button->text();
     }
-    for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
         for (QAction* title : bar->actions())
-            captions.append({title->text(), title->text()});
-    }
-    QStringList faults = altLetterFaults(captions);
+            scopes[0] << title->text();
     for (QMenu* menu : window->findChildren<QMenu*>()) {
-        captions.clear();
+        scopes << QList<QString>();
         for (QAction* item : menu->actions())
-            captions.append({item->objectName(), item->text()});
-        faults += altLetterFaults(captions);
+            scopes.last() << item->text();
+    }
+    QStringList faults;
+    for (const QList<QString>& captions : scopes) {
+        QSet<QKeySequence> taken;
+        for (const QString& caption : captions) {
+            const QKeySequence keys = QKeySequence::mnemonic(caption);
+            if (keys.isEmpty() || taken.contains(keys))
+                faults << caption;
+            taken.insert(keys);
+        }
     }
     return faults;
 }

@@ -54,9 +54,6 @@ void TestMessageBox::pressed_data()
     QTest::newRow("Escape answers Nej") << "Avsluta?" << 36 << ""
                                         << "" << 7 << "ZEL2007"
                                         << "Avsluta?" << int(QMessageBox::Question) << "Ja" << 6;
-    QTest::newRow("Enter answers Ja") << "Avsluta?" << 36 << ""
-                                      << "\r" << 6 << "ZEL2007"
-                                      << "Avsluta?" << int(QMessageBox::Question) << "Ja" << 6;
     QTest::newRow("Nej the default, Enter answers Nej") << "Makulera?" << 292 << "Makulera"
                                                         << "\r" << 7 << "Makulera"
                                                         << "Makulera?" << int(QMessageBox::Question) << "Nej" << 7;

@@ -51,11 +51,11 @@ QStringList rowsOf(ui::ReportListView* list)
 }
 
 // How the row is chosen and the question answered, or how the picker is left without choosing.
-enum Action { Yes, No, EnterYes, DoubleClickYes, DoubleClickNo, Cancel, Escape, CloseBox };
+enum Action { Yes, No, EnterYes, DoubleClickYes, Cancel, Escape, CloseBox };
 
 bool chooses(int action)
 {
-    return action == Yes || action == No || action == EnterYes || action == DoubleClickYes || action == DoubleClickNo;
+    return action == Yes || action == No || action == EnterYes || action == DoubleClickYes;
 }
 } // namespace
 
@@ -201,8 +201,6 @@ void TestPickers::choose_data()
     QTest::newRow("supplier, double-click on a row, Ja")
         << false << none << 2 << int(DoubleClickYes) << supplier.arg("", "Utan nummer")
         << QStringList{"", "Utan nummer"};
-    QTest::newRow("supplier, double-click, Nej") << false << none << 1 << int(DoubleClickNo)
-                                                 << supplier.arg("0110", "Elektroskandia, Sverige AB") << QStringList{};
     QTest::newRow("supplier, Esc") << false << none << 1 << int(Escape) << "" << QStringList{};
     QTest::newRow("supplier, Enter on an empty list")
         << false << QByteArray("") << -1 << int(EnterYes) << "" << QStringList{};
@@ -219,9 +217,6 @@ void TestPickers::choose_data()
                                  << QStringList{};
     QTest::newRow("status, Enter on the first row, Ja")
         << true << none << -1 << int(EnterYes) << status.arg("0", "Ny, ej sparad") << QStringList{"0", "Ny, ej sparad"};
-    QTest::newRow("status, double-click on a row, Ja")
-        << true << none << 1 << int(DoubleClickYes) << status.arg("07", "Delvis levererad")
-        << QStringList{"07", "Delvis levererad"};
     QTest::newRow("status, Esc") << true << none << 1 << int(Escape) << "" << QStringList{};
     QTest::newRow("status, Avbryt") << true << none << 1 << int(Cancel) << "" << QStringList{};
     QTest::newRow("status, close box") << true << none << 1 << int(CloseBox) << "" << QStringList{};
@@ -244,14 +239,14 @@ void TestPickers::choose()
     PickerWindow* picker = clickOpen(status);
     QVERIFY(picker && picker->isVisible());
     ui::ReportListView* view = picker->ListView1;
-    const bool doubleClick = action == DoubleClickYes || action == DoubleClickNo;
+    const bool doubleClick = action == DoubleClickYes;
     if (clickedRow != -1) {
         const int row = qMax(clickedRow, 0);
         const Qt::KeyboardModifiers modifiers = clickedRow == -2 ? Qt::ControlModifier : Qt::NoModifier;
         const QPoint at = view->visualRect(view->model()->index(row, 1)).center();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, at);
         if (doubleClick && !prompt.isEmpty())
-            ui::MessageBoxScript::answerNext(action == DoubleClickNo ? ui::vbNo : ui::vbYes);
+            ui::MessageBoxScript::answerNext(ui::vbYes);
         if (doubleClick)
             QTest::mouseDClick(view->viewport(), Qt::LeftButton, modifiers, at);
     }
