@@ -8,6 +8,7 @@
 #include "pickers/supplier_list_window.h"
 #include "pickers/supplier_picker.h"
 #include "test_support.h"
+#include "ui/glyph_button.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
 
@@ -15,6 +16,8 @@
 #include <QAccessible>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 namespace {
@@ -81,6 +84,36 @@ bool lettersWhole(const QFont& font, int height)
     const QRect ink = metrics.boundingRect(QStringLiteral("ÅÄÖÉÖresunds gp"));
     const int baseline = (height - metrics.height()) / 2 + metrics.ascent();
     return height >= ink.height() && baseline + ink.top() >= 0 && baseline + ink.bottom() < height;
+}
+
+// Alt letters shared within one scope (a window's buttons and menu titles, or one menu's items),
+// and captions without one. A glyph, or a caption the language left empty, has no letter.
+QStringList altLetterFaults(QWidget* window)
+{
+    QList<QList<QString>> scopes{{}};
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!qobject_cast<ui::GlyphButton*>(button) && !button->text().isEmpty())
+            scopes[0] << button->text();
+    }
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+        for (QAction* title : bar->actions())
+            scopes[0] << title->text();
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        scopes << QList<QString>();
+        for (QAction* item : menu->actions())
+            scopes.last() << item->text();
+    }
+    QStringList faults;
+    for (const QList<QString>& captions : scopes) {
+        QSet<QKeySequence> taken;
+        for (const QString& caption : captions) {
+            const QKeySequence keys = QKeySequence::mnemonic(caption);
+            if (keys.isEmpty() || taken.contains(keys))
+                faults << caption;
+            taken.insert(keys);
+        }
+    }
+    return faults;
 }
 
 void nameRow(const char* tag, Window window, const char* control, const char* name, const char* description = "")
@@ -162,6 +195,7 @@ void TestAccessibility::everyControlIsNamedOnce()
     }
     QCOMPARE(unnamed, QStringList());
     QCOMPARE(alike, QStringList());
+    QCOMPARE(altLetterFaults(open(window)).join("; "), QString());
 }
 
 void TestAccessibility::names_data()
@@ -180,6 +214,8 @@ void TestAccessibility::names_data()
     nameRow("status glyph", order, "Command8", "Välj status");
     nameRow("small Spara", order, "Command9", "Spara", "Sparar orderns status");
     nameRow("Spara", order, "Command6", "Spara", "Sparar ordern");
+    nameRow("Lägg till, its Alt letter unheard", order, "Command2", "Lägg till");
+    nameRow("Välj, its Alt letter unheard", Window::Statuses, "Command1", "Välj");
     nameRow("lines", order, "ListView1", "Orderrader");
     nameRow("order number value", order, "dbOrderNr", "", "Ordernr");
     nameRow("supplier name value", order, "dbLevName", "", "Leverantör, namn");
@@ -242,16 +278,19 @@ void TestAccessibility::swedishLettersWhole()
 void TestAccessibility::namesFollowTheLanguage_data()
 {
     QTest::addColumn<QByteArray>("file");
-    // New order: Text1, Text3, Command6, dbOrderNr's description; supplier list; add line: Text1.
+    // New order: Text1, Text3, Command6, dbOrderNr's description; supplier list; add line: Text1;
+    // new order: Command2.
     QTest::addColumn<QStringList>("names");
 
-    const QMap<int, QString> texts{{202, "Customer_no"}, {204, "Phone"},     {205, "R&&D nr:"},
+    const QMap<int, QString> texts{{202, "Customer_no"}, {204, "Phone"},     {205, "R&&D nr:"}, {215, "Add && more"},
                                    {219, "&Save"},       {300, "Suppliers"}, {401, "Article:"}};
-    QTest::newRow("captions") << languageFile(texts) << QStringList{"Customer no", "Phone, riktnummer", "Save",
-                                                                    "R&D nr",      "Suppliers",         "Article"};
+    QTest::newRow("captions") << languageFile(texts)
+                              << QStringList{"Customer no", "Phone, riktnummer", "Save",      "R&D nr",
+                                             "Suppliers",   "Article",           "Add & more"};
     // A language that leaves the captions empty does not leave the controls without a name.
-    QTest::newRow("empty captions") << languageFile({}) << QStringList{"Kund nr", "Telefon, riktnummer", "Spara",
-                                                                       "Ordernr", "Leverantörer",        "Artikelnr"};
+    QTest::newRow("empty captions") << languageFile({})
+                                    << QStringList{"Kund nr",      "Telefon, riktnummer", "Spara",    "Ordernr",
+                                                   "Leverantörer", "Artikelnr",           "Lägg till"};
 }
 
 void TestAccessibility::namesFollowTheLanguage()
@@ -270,8 +309,12 @@ void TestAccessibility::namesFollowTheLanguage()
     QCOMPARE(
         (QStringList{order->Text1->accessibleName(), order->Text3->accessibleName(), order->Command6->accessibleName(),
                      order->dbOrderNr->accessibleDescription(), frmLeverantor::existing()->ListView1->accessibleName(),
-                     frmAdd::instance()->Text1->accessibleName()}),
+                     frmAdd::instance()->Text1->accessibleName(), order->Command2->accessibleName()}),
         names);
+    // The language's words keep the buttons answering to Alt letters of their own.
+    if (!order->Command2->text().isEmpty())
+        QCOMPARE(order->Command2->text(), QStringLiteral("A&dd && more"));
+    QCOMPARE(altLetterFaults(order).join("; "), QString());
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -13,6 +13,7 @@
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QTest>
 
@@ -46,6 +47,22 @@ Texts builtInTexts()
             {408, ""},           {409, ""}};
 }
 
+// The built-in texts as the windows show them: a button underlines its Alt letter.
+Texts builtInTextsShown()
+{
+    Texts texts = builtInTexts();
+    texts[215] = QStringLiteral("&Lägg till");
+    texts[216] = QStringLiteral("Ä&ndra");
+    texts[217] = QStringLiteral("Ta &bort");
+    texts[218] = QStringLiteral("S&täng");
+    texts[219] = QStringLiteral("&Spara");
+    texts[303] = QStringLiteral("&Välj");
+    texts[304] = QStringLiteral("&Avbryt");
+    texts[406] = QStringLiteral("&OK");
+    texts[407] = QStringLiteral("&Avbryt");
+    return texts;
+}
+
 // Texts unlike the built-in ones, some with a carriage return, as a file writes them with "_".
 Texts foreignTexts()
 {
@@ -53,17 +70,31 @@ Texts foreignTexts()
     for (auto it = texts.begin(); it != texts.end(); ++it)
         it.value() = QStringLiteral("T%1 ©").arg(it.key());
     texts[202] = QStringLiteral("Customer\rno");
+    texts[218] = QStringLiteral("Quit");
     texts[220] = QStringLiteral("Remove\rthe line?");
+    texts[224] = QStringLiteral("Order, new");
+    texts[304] = QStringLiteral("&Cancel");
     texts[408] = QStringLiteral("Add\rmore?");
     return texts;
 }
 
 // The foreign texts as the windows show them: a label breaks the line where the file has "_",
-// a message label keeps the carriage return for its box.
+// a message label keeps the carriage return for its box. A button keeps its Alt letter where the
+// words have it ("Qui&t" for "S&täng") and otherwise takes the first one free in its window; one
+// the file gives stays.
 Texts foreignTextsShown()
 {
     Texts texts = foreignTexts();
     texts[202] = QStringLiteral("Customer\nno");
+    texts[215] = QStringLiteral("T&215 ©");
+    texts[216] = QStringLiteral("T2&16 ©");
+    texts[217] = QStringLiteral("T21&7 ©");
+    texts[218] = QStringLiteral("Qui&t");
+    texts[219] = QStringLiteral("T21&9 ©");
+    texts[224] = QStringLiteral("Order, &new");
+    texts[303] = QStringLiteral("&T303 ©");
+    texts[406] = QStringLiteral("&T406 ©");
+    texts[407] = QStringLiteral("T&407 ©");
     return texts;
 }
 
@@ -163,10 +194,12 @@ private Q_SLOTS:
     void startUp();
     void missingSupplierListSkipsOnlyThePicker();
     void languageWindowAsBuiltAndAvbrytDoesNothing();
+    void closeBoxEndsWithoutReading_data();
     void closeBoxEndsWithoutReading();
 
 private:
-    void showLanguageWindowAndPressOk();
+    enum Confirm { ClickOk, EnterInList, DoubleClickInList };
+    void showLanguageWindowAndPressOk(Confirm how = ClickOk);
 
     std::unique_ptr<testsupport::AppFolder> m_folder;
     bool m_ended = false;
@@ -195,11 +228,21 @@ void TestLanguageStartup::cleanup()
     m_folder.reset();
 }
 
-void TestLanguageStartup::showLanguageWindowAndPressOk()
+void TestLanguageStartup::showLanguageWindowAndPressOk(Confirm how)
 {
     frmSetLanguage* window = frmSetLanguage::instance();
     window->showForm();
-    click(window->Command1);
+    if (how == ClickOk) {
+        click(window->Command1);
+    } else if (how == EnterInList) {
+        QTest::keyClick(window->Combo1, Qt::Key_Return);
+    } else {
+        // The first click opens the list, the second lands on its entry.
+        window->Combo1->showPopup();
+        QAbstractItemView* entries = window->Combo1->view();
+        QTest::mouseDClick(entries->viewport(), Qt::LeftButton, {},
+                           entries->visualRect(entries->model()->index(0, 0)).center());
+    }
 }
 
 void TestLanguageStartup::shippedFile()
@@ -232,11 +275,19 @@ void TestLanguageStartup::startUp_data()
     QTest::addColumn<QByteArray>("file"); // null: no file
     QTest::addColumn<bool>("loaded");
     QTest::addColumn<Texts>("texts");
+    QTest::addColumn<int>("how"); // Confirm
 
-    QTest::newRow("language file") << languageFile("Svenska", foreignTexts()) << true << foreignTextsShown();
-    QTest::newRow("header only empties every text") << languageFile("Svenska", {}) << true << emptyTexts();
-    QTest::newRow("missing file") << QByteArray() << false << builtInTexts();
-    QTest::newRow("file for another language") << languageFile("English", foreignTexts()) << false << builtInTexts();
+    QTest::newRow("language file") << languageFile("Svenska", foreignTexts()) << true << foreignTextsShown()
+                                   << int(ClickOk);
+    QTest::newRow("header only empties every text")
+        << languageFile("Svenska", {}) << true << emptyTexts() << int(ClickOk);
+    QTest::newRow("missing file") << QByteArray() << false << builtInTextsShown() << int(ClickOk);
+    QTest::newRow("file for another language")
+        << languageFile("English", foreignTexts()) << false << builtInTextsShown() << int(ClickOk);
+    QTest::newRow("language file, Enter in the list")
+        << languageFile("Svenska", foreignTexts()) << true << foreignTextsShown() << int(EnterInList);
+    QTest::newRow("missing file, double-click in the list")
+        << QByteArray() << false << builtInTextsShown() << int(DoubleClickInList);
 }
 
 void TestLanguageStartup::startUp()
@@ -244,12 +295,13 @@ void TestLanguageStartup::startUp()
     QFETCH(QByteArray, file);
     QFETCH(bool, loaded);
     QFETCH(Texts, texts);
+    QFETCH(int, how);
 
     if (!file.isNull())
         m_folder->write(kLanguageFile, file);
     if (!loaded)
         ui::MessageBoxScript::answerNext(ui::vbOK);
-    showLanguageWindowAndPressOk();
+    showLanguageWindowAndPressOk(Confirm(how));
 
     const auto boxes = ui::MessageBoxScript::shown();
     if (loaded) {
@@ -282,6 +334,8 @@ void TestLanguageStartup::startUp()
     frmZelOrderNew* order = frmZelOrderNew::existing();
     QVERIFY(!order->dbOrderNr->text().isEmpty());
     QVERIFY(showsTexts(newOrderTexts(order), texts));
+    // The menu item keeps its Alt letter under the language's words; without words it keeps its own.
+    QCOMPARE(order->mnuNy->text(), texts.value(224, QStringLiteral("&Ny order")));
 
     // Each opening shows the texts, also after the window was closed and created again.
     for (int round = 0; round < 2; ++round) {
@@ -315,8 +369,8 @@ void TestLanguageStartup::startUp()
     click(order->Command8);
     frmOrderStatus* status = frmOrderStatus::existing();
     QVERIFY(status && status->isVisible());
-    QCOMPARE(status->Command1->text(), QStringLiteral("Välj"));
-    QCOMPARE(status->Command2->text(), QStringLiteral("Avbryt"));
+    QCOMPARE(status->Command1->text(), QStringLiteral("&Välj"));
+    QCOMPARE(status->Command2->text(), QStringLiteral("&Avbryt"));
     QVERIFY(!m_ended);
 }
 
@@ -349,8 +403,8 @@ void TestLanguageStartup::languageWindowAsBuiltAndAvbrytDoesNothing()
     QCOMPARE(window->Combo1->count(), 1);
     QCOMPARE(window->Combo1->currentText(), QStringLiteral("Svenska"));
     QVERIFY(!window->Combo1->isEditable());
-    QCOMPARE(window->Command1->text(), QStringLiteral("OK"));
-    QCOMPARE(window->Command2->text(), QStringLiteral("Avbryt"));
+    QCOMPARE(window->Command1->text(), QStringLiteral("&OK"));
+    QCOMPARE(window->Command2->text(), QStringLiteral("&Avbryt"));
     QVERIFY(window->Label1->geometry().bottom() < window->Combo1->geometry().top());
     QVERIFY(window->Combo1->geometry().bottom() < window->Command1->geometry().top());
     QVERIFY(window->Command1->geometry().right() < window->Command2->geometry().left());
@@ -364,11 +418,22 @@ void TestLanguageStartup::languageWindowAsBuiltAndAvbrytDoesNothing()
     QCOMPARE(ui::MessageBoxScript::shown().size(), 0);
 }
 
+void TestLanguageStartup::closeBoxEndsWithoutReading_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("close box") << false;
+    QTest::newRow("Esc in the list") << true;
+}
+
 void TestLanguageStartup::closeBoxEndsWithoutReading()
 {
+    QFETCH(bool, escape);
     m_folder->copyShipped(kLanguageFile);
     frmSetLanguage::instance()->showForm();
-    QVERIFY(frmSetLanguage::existing()->close());
+    if (escape)
+        QTest::keyClick(frmSetLanguage::existing()->Combo1, Qt::Key_Escape);
+    else
+        QVERIFY(frmSetLanguage::existing()->close());
     QTRY_VERIFY(m_ended);
     QVERIFY(ui::loadedForms().isEmpty());
     QVERIFY(!frmSplash::existing());

@@ -37,28 +37,35 @@ void TestMessageBox::pressed_data()
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<int>("style");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("press"); // a button's text; empty: the Escape key
+    QTest::addColumn<QString>("press"); // a button's text; empty: the Escape key; "\r": the Enter key
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("shownTitle");
     QTest::addColumn<QString>("shownText");
     QTest::addColumn<int>("icon");
     QTest::addColumn<QString>("defaultButton");
+    QTest::addColumn<int>("scriptedDefault"); // what a scripted box left unanswered returns
 
     QTest::newRow("Ja") << "Ta bort raden?" << 36 << "Ta bort"
                         << "Ja" << 6 << "Ta bort"
-                        << "Ta bort raden?" << int(QMessageBox::Question) << "Ja";
+                        << "Ta bort raden?" << int(QMessageBox::Question) << "Ja" << 6;
     QTest::newRow("Nej, line breaks shown") << "Spara\r\nordern?" << 4 << ""
                                             << "Nej" << 7 << "ZEL2007"
-                                            << "Spara\nordern?" << int(QMessageBox::NoIcon) << "Ja";
+                                            << "Spara\nordern?" << int(QMessageBox::NoIcon) << "Ja" << 6;
     QTest::newRow("Escape answers Nej") << "Avsluta?" << 36 << ""
                                         << "" << 7 << "ZEL2007"
-                                        << "Avsluta?" << int(QMessageBox::Question) << "Ja";
+                                        << "Avsluta?" << int(QMessageBox::Question) << "Ja" << 6;
+    QTest::newRow("Nej the default, Enter answers Nej") << "Makulera?" << 292 << "Makulera"
+                                                        << "\r" << 7 << "Makulera"
+                                                        << "Makulera?" << int(QMessageBox::Question) << "Nej" << 7;
+    QTest::newRow("Nej the default, Ja pressed") << "Makulera?" << 292 << "Makulera"
+                                                 << "Ja" << 6 << "Makulera"
+                                                 << "Makulera?" << int(QMessageBox::Question) << "Nej" << 7;
     QTest::newRow("OK") << "Filen finns inte." << 16 << "Fel"
                         << "OK" << 1 << "Fel"
-                        << "Filen finns inte." << int(QMessageBox::Critical) << "OK";
+                        << "Filen finns inte." << int(QMessageBox::Critical) << "OK" << 1;
     QTest::newRow("OK with information") << "Sparad." << 64 << ""
                                          << "OK" << 1 << "ZEL2007"
-                                         << "Sparad." << int(QMessageBox::Information) << "OK";
+                                         << "Sparad." << int(QMessageBox::Information) << "OK" << 1;
 }
 
 void TestMessageBox::pressed()
@@ -72,6 +79,7 @@ void TestMessageBox::pressed()
     QFETCH(QString, shownText);
     QFETCH(int, icon);
     QFETCH(QString, defaultButton);
+    QFETCH(int, scriptedDefault);
 
     QString seenTitle, seenText, seenDefault;
     int seenIcon = -1;
@@ -97,8 +105,8 @@ void TestMessageBox::pressed()
         seenText = box->text();
         seenIcon = int(box->icon());
         seenDefault = box->defaultButton() ? box->defaultButton()->text() : QString();
-        if (press.isEmpty()) {
-            QTest::keyClick(box, Qt::Key_Escape);
+        if (press.isEmpty() || press == QLatin1String("\r")) {
+            QTest::keyClick(box, press.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
             pressedIt = true;
             return;
         }
@@ -120,6 +128,14 @@ void TestMessageBox::pressed()
     QCOMPARE(seenText, shownText);
     QCOMPARE(seenIcon, icon);
     QCOMPARE(seenDefault, defaultButton);
+
+    // Scripted, the box records its default button, and one left unanswered gets that answer.
+    ui::MessageBoxScript::start();
+    QCOMPARE(ui::MsgBox(prompt, style, title), scriptedDefault);
+    QCOMPARE(ui::MessageBoxScript::shown().size(), 1);
+    QCOMPARE(ui::MessageBoxScript::shown().at(0).defaultAnswer, scriptedDefault);
+    QCOMPARE(ui::MessageBoxScript::unexpected(), 1);
+    ui::MessageBoxScript::stop();
 }
 
 QTEST_MAIN(TestMessageBox)

@@ -15,8 +15,10 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextDocument>
 #include <memory>
 
 namespace {
@@ -95,6 +97,7 @@ private Q_SLOTS:
     void saveFailure();
     void closeAnswered_data();
     void closeAnswered();
+    void closeBoxEndsProgram_data();
     void closeBoxEndsProgram();
     void addLine_data();
     void addLine();
@@ -184,6 +187,7 @@ void TestOrderEntry::newWindowTabOrder()
 {
     frmZelOrderNew* window = openOrderWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget(), find(window, "Text1")); // the clerk starts with the customer
 
     const auto walk = [&] {
         find(window, "Text1")->setFocus();
@@ -420,21 +424,43 @@ void TestOrderEntry::save()
 void TestOrderEntry::repeatedSave()
 {
     frmZelOrderNew* window = openOrderWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
     const QString number = text(window, "dbOrderNr");
     testsupport::typeText(find(window, "Text2"), "Första");
+    // Ctrl+P prints the order as saved: before the first save there is nothing to print.
     ui::MessageBoxScript::answerNext(ui::vbOK);
-    click(window, "Command6");
+    QTest::keyClick(find(window, "Text2"), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(ui::MessageBoxScript::shown().constLast().prompt,
+             QStringLiteral("Ordern är inte sparad. Spara den först, så kan den skrivas ut."));
+    QVERIFY(!window->findChild<QPrintPreviewDialog*>());
+    // The first save by Ctrl+S, from where the clerk types.
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    QTest::keyClick(find(window, "Text2"), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_folder->read("Order/Lista.log"), number.toLatin1() + "\r\n");
     find<QLineEdit>(window, "Text2")->clear();
     testsupport::typeText(find(window, "Text2"), "Andra");
     ui::MessageBoxScript::answerNext(ui::vbOK);
     // The second save by keyboard: Enter presses the button that has the focus.
     QTest::keyClick(find(window, "Command6"), Qt::Key_Return);
 
-    QCOMPARE(ui::MessageBoxScript::shown().size(), 2);
+    QCOMPARE(ui::MessageBoxScript::shown().size(), 3);
     QCOMPARE(m_folder->read("Order/Lista.log"), number.toLatin1() + "\r\n");
     QStringList stored = data::decodeWindows1252(m_folder->read("Order/" + number + ".OrderData.log")).split("\r\n");
     QCOMPARE(stored.size(), 11); // ten lines and the empty rest after the last CR LF
     QCOMPARE(stored.at(1), QStringLiteral("Andra"));
+
+    // Saved, Ctrl+P shows the order as saved, not what was typed since.
+    testsupport::typeText(find(window, "Text2"), " osparad");
+    QTest::keyClick(find(window, "Text2"), Qt::Key_P, Qt::ControlModifier);
+    auto* preview = window->findChild<QPrintPreviewDialog*>("printPreview");
+    QVERIFY(preview && preview->isVisible());
+    const QString document = preview->findChild<QTextDocument*>()->toPlainText();
+    QVERIFY2(document.contains("Inköpsorder") && document.contains(number) && document.contains("Andra") &&
+                 !document.contains("osparad"),
+             qPrintable(document));
+    QCOMPARE(window->StatusBar1->currentMessage(),
+             QStringLiteral("Utskriften visar ordern som den sparades senast, utan ändringarna sedan dess."));
+    preview->close();
     // The window still holds the number while it shows the order.
     QCOMPARE(QDir(m_folder->file("Order")).entryList(QDir::Files | QDir::Hidden),
              QStringList({number + ".OrderData.log", number + ".reservation", "Lista.log"}));
@@ -540,14 +566,44 @@ void TestOrderEntry::closeAnswered()
     QVERIFY(find(window, "Command5")->isEnabled());
 }
 
+void TestOrderEntry::closeBoxEndsProgram_data()
+{
+    QTest::addColumn<QString>("typed"); // into Text2
+    QTest::addColumn<int>("answer");    // 0: no question expected
+    QTest::newRow("nothing typed: ends at once") << "" << 0;
+    QTest::newRow("typed, Nej keeps the order") << "Åsa Öberg" << int(ui::vbNo);
+    QTest::newRow("typed, Ja ends the program") << "Åsa Öberg" << int(ui::vbYes);
+}
+
 void TestOrderEntry::closeBoxEndsProgram()
 {
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+
     frmZelOrderNew* window = openOrderWindow();
+    testsupport::typeText(find(window, "Text2"), typed);
+    find<QLabel>(window, "msg5")->setText(QStringLiteral("Lämna ordern?"));
     openAddDialog(window);
-    QVERIFY(window->close());
+    if (answer)
+        ui::MessageBoxScript::answerNext(answer);
+
+    QCOMPARE(window->close(), answer != ui::vbNo); // the close box, and Alt+F4 through the same event
+
+    const QVector<Shown> shown = ui::MessageBoxScript::shown();
+    QCOMPARE(int(shown.size()), answer ? 1 : 0);
+    if (answer) { // the question of "Ny order"
+        QCOMPARE(shown.constLast().prompt, QStringLiteral("Lämna ordern?"));
+        QCOMPARE(shown.constLast().style, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2);
+        QCOMPARE(shown.constLast().defaultAnswer, int(ui::vbNo));
+    }
+    if (answer == ui::vbNo) {
+        QCOMPARE(m_ends, 0);
+        QVERIFY(window->isVisible() && frmAdd::existing());
+        QCOMPARE(text(window, "Text2"), typed);
+        return;
+    }
     QCOMPARE(m_ends, 1);
     QVERIFY(ui::loadedForms().isEmpty());
-    QVERIFY(ui::MessageBoxScript::shown().isEmpty());
 }
 
 void TestOrderEntry::addLine_data()
@@ -687,6 +743,13 @@ void TestOrderEntry::cancelAddKeepsLines()
     QCOMPARE(text(dialog, "Text1"), QString());
     QCOMPARE(find<QComboBox>(dialog, "Combo1")->currentText(), QStringLiteral("ST"));
     QCOMPARE(find<QComboBox>(dialog, "Combo1")->count(), 7);
+
+    // Esc, from where the clerk types, is "Avbryt".
+    testsupport::typeText(find(dialog, "Text2"), "inte heller");
+    QTest::keyClick(find(dialog, "Text2"), Qt::Key_Escape);
+    QVERIFY(!frmAdd::existing());
+    QCOMPARE(m_folder->read(basket), before);
+    QCOMPARE(find<ui::ReportListView>(window, "ListView1")->rowCount(), 1);
 }
 
 void TestOrderEntry::removeAsks_data()
@@ -696,12 +759,19 @@ void TestOrderEntry::removeAsks_data()
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<QStringList>("shown"); // the article numbers left in the window
     QTest::addColumn<QString>("total");
+    QTest::addColumn<bool>("deleteKey"); // Delete on the line list instead of "Ta bort"
     const QByteArray two = "\"0\",\"\",\"10\",\"1\",\"ST\"\r\n\"1\",\"\",\"20\",\"1\",\"ST\"\r\n";
     QTest::newRow("Ja removes the selected line")
-        << 2 << int(ui::vbYes) << QByteArray("\"0\",\"\",\"10\",\"1\",\"ST\"\r\n") << QStringList{"0"}
-        << "Summa: 10,00";
-    QTest::newRow("Nej") << 2 << int(ui::vbNo) << two << QStringList{"0", "1"} << "Summa: 30,00";
-    QTest::newRow("no line to remove") << 0 << int(ui::vbYes) << QByteArray() << QStringList{} << "Summa: 0,00";
+        << 2 << int(ui::vbYes) << QByteArray("\"0\",\"\",\"10\",\"1\",\"ST\"\r\n") << QStringList{"0"} << "Summa: 10,00"
+        << false;
+    QTest::newRow("Nej") << 2 << int(ui::vbNo) << two << QStringList{"0", "1"} << "Summa: 30,00" << false;
+    QTest::newRow("no line to remove") << 0 << int(ui::vbYes) << QByteArray() << QStringList{} << "Summa: 0,00"
+                                       << false;
+    QTest::newRow("Delete key, Ja removes the selected line")
+        << 2 << int(ui::vbYes) << QByteArray("\"0\",\"\",\"10\",\"1\",\"ST\"\r\n") << QStringList{"0"} << "Summa: 10,00"
+        << true;
+    QTest::newRow("Delete key, no line: no question")
+        << 0 << 0 << QByteArray() << QStringList{} << "Summa: 0,00" << true;
 }
 
 void TestOrderEntry::removeAsks()
@@ -711,6 +781,7 @@ void TestOrderEntry::removeAsks()
     QFETCH(QByteArray, after);
     QFETCH(QStringList, shown);
     QFETCH(QString, total);
+    QFETCH(bool, deleteKey);
 
     frmZelOrderNew* window = openOrderWindow();
     const QString basket = "Order/" + text(window, "dbOrderNr") + ".OrderBasket.log";
@@ -730,14 +801,21 @@ void TestOrderEntry::removeAsks()
     find<QLabel>(window, "msg2")->setText(QStringLiteral("Ta bort"));
     const int asked = int(ui::MessageBoxScript::shown().size());
 
-    ui::MessageBoxScript::answerNext(answer);
-    click(window, "Command4");
+    if (answer)
+        ui::MessageBoxScript::answerNext(answer);
+    if (deleteKey)
+        QTest::keyClick(list, Qt::Key_Delete);
+    else
+        click(window, "Command4");
 
     const QVector<Shown> boxes = ui::MessageBoxScript::shown();
-    QCOMPARE(boxes.size(), asked + 1);
-    QCOMPARE(boxes.constLast().prompt, QStringLiteral("Ta bort raden?"));
-    QCOMPARE(boxes.constLast().title, QStringLiteral("Ta bort"));
-    QCOMPARE(boxes.constLast().style, ui::vbYesNo + ui::vbQuestion);
+    QCOMPARE(boxes.size(), asked + (answer ? 1 : 0));
+    if (answer) {
+        QCOMPARE(boxes.constLast().prompt, QStringLiteral("Ta bort raden?"));
+        QCOMPARE(boxes.constLast().title, QStringLiteral("Ta bort"));
+        QCOMPARE(boxes.constLast().style, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2);
+        QCOMPARE(boxes.constLast().defaultAnswer, int(ui::vbNo)); // Enter keeps the line
+    }
     QStringList left;
     for (int row = 0; row < list->rowCount(); ++row)
         left << list->itemText(row);
@@ -814,13 +892,18 @@ void TestOrderEntry::newOrder()
     const int boxes = int(ui::MessageBoxScript::shown().size());
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
+    find(window, "Command6")->setFocus(); // as after "Spara"
     QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
 
     QCOMPARE(int(ui::MessageBoxScript::shown().size()), boxes + (answer ? 1 : 0));
     const bool kept = answer == ui::vbNo;
-    if (answer)
-        QCOMPARE(ui::MessageBoxScript::shown().constLast().style, 36);
+    if (answer) {
+        QCOMPARE(ui::MessageBoxScript::shown().constLast().style, 292); // Yes/No, question, Nej the default
+        QCOMPARE(ui::MessageBoxScript::shown().constLast().defaultAnswer, int(ui::vbNo));
+    }
     QCOMPARE(text(window, "dbOrderNr") == number, kept);
+    // A new order is typed from "Kund nr" on, so Enter does not save it empty.
+    QCOMPARE(QApplication::focusWidget()->objectName(), kept ? "Command6" : "Text1");
     QCOMPARE(text(window, box), kept ? typed : QString());
     QCOMPARE(find<QLabel>(window, "lblLevOkand")->isVisible(), kept && box == "txtLevNr");
     QCOMPARE(text(window, "dbStatus"), kept ? QString("1, Created not printed") : QString("0"));

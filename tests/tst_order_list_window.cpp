@@ -335,8 +335,8 @@ void TestOrderListWindow::inertButtonsChangeNothing()
         QVERIFY(button->isVisible() && button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    QCOMPARE(control<QPushButton>(w, "Command3")->text(), QString("Ändra"));
-    QCOMPARE(control<QPushButton>(w, "Command9")->text(), QString("Spara"));
+    QCOMPARE(control<QPushButton>(w, "Command3")->text(), QString("Ä&ndra"));
+    QCOMPARE(control<QPushButton>(w, "Command9")->text(), QString("S&para"));
     QCOMPARE(shown(w), before);
     QCOMPARE(w->ListView1->rowCount(), 2);
     QCOMPARE(w->outerHeightTwips(), 5175);
@@ -373,6 +373,12 @@ void TestOrderListWindow::opensFromNewOrderWindow()
     QCOMPARE(w->outerHeightTwips(), 5175);
     w->close(); // the close box
     QTRY_VERIFY(frmOrderLista::existing() == nullptr);
+    QVERIFY(main->isVisible());
+
+    // Esc in the list is "Stäng" too.
+    main->mnuOppna->trigger();
+    QTest::keyClick(frmOrderLista::existing()->List1, Qt::Key_Escape);
+    QVERIFY(!frmOrderLista::existing());
     QVERIFY(main->isVisible());
 }
 
@@ -446,9 +452,10 @@ void TestOrderListWindow::voids()
 
     const auto boxes = MessageBoxScript::shown();
     QCOMPARE(boxes.size(), messages);
-    const auto question = std::find_if(boxes.begin(), boxes.end(), [](const auto& box) { return box.style == 36; });
+    const auto question = std::find_if(boxes.begin(), boxes.end(), [](const auto& box) { return box.style == 292; });
     QCOMPARE(question != boxes.end(), answer != 0);
     if (answer) {
+        QCOMPARE(question->defaultAnswer, int(ui::vbNo)); // Enter does not void
         QCOMPARE(question->title, QString("Makulera betällning"));
         QCOMPARE(question->prompt.split("\r\n"),
                  QStringList({"Vill du makulera markerad beställning?", "",
@@ -595,6 +602,16 @@ void TestOrderListWindow::printsOrder()
     for (const char* part :
          {"Inköpsorder", "100001", "Åsa 100001", "08-123456", "Lev 100001", "100001-1", "37,50", "75,00"})
         QVERIFY2(document.contains(QString::fromUtf8(part)), part);
+    preview->close();
+    QTRY_VERIFY(!w->findChild<QPrintPreviewDialog*>());
+
+    // Ctrl+P is "Utskrift".
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w->List1, Qt::Key_P, Qt::ControlModifier);
+    preview = w->findChild<QPrintPreviewDialog*>("printPreview");
+    QVERIFY(preview && preview->isVisible());
+    QVERIFY(preview->findChild<QTextDocument*>()->toPlainText().contains("Lev 100001"));
     preview->close();
 }
 
@@ -755,8 +772,9 @@ void TestOrderListWindow::searchesOrderFiles()
     QCOMPARE(w->selectedEntry(), entry);
     QCOMPARE(w->dbKund[1]->text(), name);
 
-    // Esc shows every entry again; the found one stays selected.
+    // Esc shows every entry again, and keeps the window open; the found one stays selected.
     QTest::keyClick(w->txtSok, Qt::Key_Escape);
+    QCOMPARE(frmOrderLista::existing(), w);
     QCOMPARE(listedRows(w).size(), 4);
     QCOMPARE(w->selectedEntry(), entry);
     QCOMPARE(w->dbKund[1]->text(), name);

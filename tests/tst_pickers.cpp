@@ -50,7 +50,13 @@ QStringList rowsOf(ui::ReportListView* list)
     return rows;
 }
 
-enum Action { Yes, No, Cancel, CloseBox };
+// How the row is chosen and the question answered, or how the picker is left without choosing.
+enum Action { Yes, No, EnterYes, DoubleClickYes, Cancel, Escape, CloseBox };
+
+bool chooses(int action)
+{
+    return action == Yes || action == No || action == EnterYes || action == DoubleClickYes;
+}
 } // namespace
 
 class TestPickers : public QObject
@@ -138,8 +144,8 @@ void TestPickers::layout()
     QCOMPARE(picker->size(), size);
     ui::ReportListView* list = picker->ListView1;
     QCOMPARE(list->geometry(), QRect(8, 8, 345, 177)); // 5175 x 2655 twips
-    QCOMPARE(picker->Command1->text(), "Välj");
-    QCOMPARE(picker->Command2->text(), "Avbryt");
+    QCOMPARE(picker->Command1->text(), "&Välj");
+    QCOMPARE(picker->Command2->text(), "&Avbryt");
     // "Välj" then "Avbryt", on one line below the list, ending at its right edge.
     QCOMPARE(picker->Command1->size(), QSize(65, 25)); // 975 x 375 twips
     QVERIFY(picker->Command1->geometry().right() < picker->Command2->x());
@@ -160,6 +166,9 @@ void TestPickers::layout()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), next);
     }
+    // The underlined letter with Alt presses its button: Alt+A is "Avbryt".
+    QTest::keyClick(picker, Qt::Key_A, Qt::AltModifier);
+    QTRY_VERIFY(!existingPicker(status)); // the button shows itself pressed for a moment first
 }
 
 void TestPickers::choose_data()
@@ -167,7 +176,7 @@ void TestPickers::choose_data()
     QTest::addColumn<bool>("status");
     QTest::addColumn<QByteArray>("list");     // null: the list written by init()
     QTest::addColumn<int>("clickedRow");      // -1: none, the first row stays selected; -2: Ctrl-click deselects it
-    QTest::addColumn<int>("action");          // Yes and No answer "Välj"; Cancel and CloseBox do not press it
+    QTest::addColumn<int>("action");          // see Action
     QTest::addColumn<QString>("prompt");      // empty: no question asked
     QTest::addColumn<QStringList>("written"); // empty: the new-order window keeps what it had
 
@@ -186,6 +195,15 @@ void TestPickers::choose_data()
         << false << none << 2 << int(Yes) << supplier.arg("", "Utan nummer") << QStringList{"", "Utan nummer"};
     QTest::newRow("supplier, Nej") << false << none << 1 << int(No)
                                    << supplier.arg("0110", "Elektroskandia, Sverige AB") << QStringList{};
+    QTest::newRow("supplier, Enter on a row, Ja")
+        << false << none << 1 << int(EnterYes) << supplier.arg("0110", "Elektroskandia, Sverige AB")
+        << QStringList{"0110", "Elektroskandia, Sverige AB"};
+    QTest::newRow("supplier, double-click on a row, Ja")
+        << false << none << 2 << int(DoubleClickYes) << supplier.arg("", "Utan nummer")
+        << QStringList{"", "Utan nummer"};
+    QTest::newRow("supplier, Esc") << false << none << 1 << int(Escape) << "" << QStringList{};
+    QTest::newRow("supplier, Enter on an empty list")
+        << false << QByteArray("") << -1 << int(EnterYes) << "" << QStringList{};
     QTest::newRow("supplier, Avbryt") << false << none << 1 << int(Cancel) << "" << QStringList{};
     QTest::newRow("supplier, close box") << false << none << 1 << int(CloseBox) << "" << QStringList{};
     QTest::newRow("supplier, empty list") << false << QByteArray("") << -1 << int(Yes) << "" << QStringList{};
@@ -197,6 +215,9 @@ void TestPickers::choose_data()
         << QStringList{"07", "Delvis levererad"};
     QTest::newRow("status, Nej") << true << none << 1 << int(No) << status.arg("07", "Delvis levererad")
                                  << QStringList{};
+    QTest::newRow("status, Enter on the first row, Ja")
+        << true << none << -1 << int(EnterYes) << status.arg("0", "Ny, ej sparad") << QStringList{"0", "Ny, ej sparad"};
+    QTest::newRow("status, Esc") << true << none << 1 << int(Escape) << "" << QStringList{};
     QTest::newRow("status, Avbryt") << true << none << 1 << int(Cancel) << "" << QStringList{};
     QTest::newRow("status, close box") << true << none << 1 << int(CloseBox) << "" << QStringList{};
     QTest::newRow("status, empty list") << true << QByteArray("") << -1 << int(Yes) << "" << QStringList{};
@@ -225,23 +246,31 @@ void TestPickers::choose()
     PickerWindow* picker = clickOpen(status);
     QVERIFY(picker && picker->isVisible());
     ui::ReportListView* view = picker->ListView1;
+    const bool doubleClick = action == DoubleClickYes;
     if (clickedRow != -1) {
         const int row = qMax(clickedRow, 0);
         const Qt::KeyboardModifiers modifiers = clickedRow == -2 ? Qt::ControlModifier : Qt::NoModifier;
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
-                          view->visualRect(view->model()->index(row, 1)).center());
+        const QPoint at = view->visualRect(view->model()->index(row, 1)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, at);
+        if (doubleClick && !prompt.isEmpty())
+            ui::MessageBoxScript::answerNext(ui::vbYes);
+        if (doubleClick)
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, modifiers, at);
     }
     const int selected = view->selectedRow();
 
-    if (action == Yes || action == No) {
-        if (!prompt.isEmpty())
-            ui::MessageBoxScript::answerNext(action == Yes ? ui::vbYes : ui::vbNo);
+    if ((action == Yes || action == No || action == EnterYes) && !prompt.isEmpty())
+        ui::MessageBoxScript::answerNext(action == No ? ui::vbNo : ui::vbYes);
+    if (action == Yes || action == No)
         QTest::mouseClick(picker->Command1, Qt::LeftButton);
-    } else if (action == Cancel) {
+    else if (action == EnterYes) // the keypad's Enter in one picker, the main one in the other
+        QTest::keyClick(view, status ? Qt::Key_Enter : Qt::Key_Return, status ? Qt::KeypadModifier : Qt::NoModifier);
+    else if (action == Cancel)
         QTest::mouseClick(picker->Command2, Qt::LeftButton);
-    } else {
+    else if (action == Escape)
+        QTest::keyClick(view, Qt::Key_Escape);
+    else if (action == CloseBox)
         picker->close();
-    }
 
     const auto shown = ui::MessageBoxScript::shown();
     QCOMPARE(shown.size(), prompt.isEmpty() ? 0 : 1);
@@ -252,7 +281,7 @@ void TestPickers::choose()
     }
     QCOMPARE(targets(status), written.isEmpty() ? before : written);
     QCOMPARE(order->lblLevOkand->isVisible(), !status && written.isEmpty());
-    const bool staysOpen = written.isEmpty() && (action == Yes || action == No);
+    const bool staysOpen = written.isEmpty() && chooses(action);
     QCOMPARE(existingPicker(status) == picker, staysOpen);
     if (staysOpen) {
         QVERIFY(picker->isVisible());

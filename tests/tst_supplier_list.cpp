@@ -208,6 +208,7 @@ void TestSupplierList::removingAsksFirst()
     ui::MessageBoxScript::answerNext(ui::vbNo);
     window->cmdTaBort->click();
     QCOMPARE(folder.read(kListFile), kList);
+    QCOMPARE(ui::MessageBoxScript::shown().constLast().defaultAnswer, int(ui::vbNo)); // Enter keeps the supplier
 
     ui::MessageBoxScript::answerNext(ui::vbYes);
     window->cmdTaBort->click();
@@ -245,6 +246,10 @@ void TestSupplierList::removingAsksFirst()
              qPrintable(busy));
     QCOMPARE(folder.read(kListFile), kList);
     QCOMPARE(ui::MessageBoxScript::unexpected(), 0);
+
+    // Esc is "Stäng".
+    QTest::keyClick(window->ListView1, Qt::Key_Escape);
+    QVERIFY(!frmLeverantorLista::existing());
 }
 
 QTEST_MAIN(TestSupplierList)

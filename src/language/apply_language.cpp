@@ -6,6 +6,7 @@
 #include "order_entry/splash_window.h"
 #include "pickers/supplier_picker.h"
 #include "ui/accessible_names.h"
+#include "ui/keyboard.h"
 #include "ui/report_list_view.h"
 #include "ui/window_helpers.h"
 
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 
 using Module2::LangText;
 
@@ -34,9 +36,10 @@ void setCaption(QLabel* label, int number)
     label->setText(shown(number));
 }
 
+// The language gives the words; the button keeps its Alt letter, or gets a free one.
 void setCaption(QAbstractButton* button, int number)
 {
-    button->setText(shown(number));
+    button->setText(ui::carryMnemonic(button->text(), shown(number), ui::mnemonicsTaken(button->window(), button)));
     ui::nameAfterCaption(button);
 }
 
@@ -91,8 +94,10 @@ void applyNewOrderTexts(frmZelOrderNew* form)
     setMessage(form->msg2, 221);
     setMessage(form->msg3, 222);
     setMessage(form->msg4, 223);
-    if (!LangText(224).isEmpty())
-        form->mnuNy->setText(shown(224));
+    if (!LangText(224).isEmpty()) {
+        const QWidget* menu = form->findChild<QMenu*>(QStringLiteral("mnuArkiv"));
+        form->mnuNy->setText(ui::carryMnemonic(form->mnuNy->text(), shown(224), ui::mnemonicsTaken(menu, form->mnuNy)));
+    }
     setMessageIfAny(form->msg5, 225);
     setMessageIfAny(form->msg6, 226);
     setMessageIfAny(form->msg7, 227);

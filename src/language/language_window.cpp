@@ -7,6 +7,7 @@
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
+#include "ui/keyboard.h"
 #include "ui/message_box.h"
 #include "ui/twips.h"
 #include "ui/window_helpers.h"
@@ -71,13 +72,16 @@ frmSetLanguage::frmSetLanguage()
     Label1->setBuddy(Combo1);
     ui::nameAfter(Combo1, Label1);
 
-    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1440, 1020, 1035);
-    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 2580, 1020, 1035);
+    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("&OK"), 1440, 1020, 1035);
+    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Avbryt"), 2580, 1020, 1035);
 
     setTabOrder(Combo1, Command1);
     setTabOrder(Command1, Command2);
     connect(Command1, &QPushButton::clicked, this, &frmSetLanguage::Command1_Click);
-    // "Avbryt" has no action: the language is chosen here or the window is closed.
+    // "Avbryt" has no action: the language is chosen here or the window is closed. Enter and a
+    // double-click in the list are "OK", and Esc closes the window as its close box does.
+    ui::chooseWith(Combo1, Command1);
+    closeOnEscape();
 
     // Form_Initialize. The toolkit needs no set-up of its own before the first list view or
     // status bar is built, so there is nothing to initialise before the list is filled.

@@ -86,8 +86,8 @@ frmAdd::frmAdd()
     msg3->setObjectName(QStringLiteral("msg3"));
     msg3->setVisible(false);
 
-    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 2880, 2160, 1035);
-    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 4020, 2160, 1035);
+    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("&OK"), 2880, 2160, 1035);
+    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Avbryt"), 4020, 2160, 1035);
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
@@ -100,6 +100,7 @@ frmAdd::frmAdd()
 
     connect(Command1, &QPushButton::clicked, this, &frmAdd::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmAdd::Command2_Click);
+    closeOnEscape(Command2);
     ui::centreOnScreen(this);
 }
 

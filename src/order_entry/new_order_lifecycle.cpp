@@ -101,7 +101,8 @@ bool frmZelOrderNew::hasUnsavedChanges() const
 
 bool frmZelOrderNew::mayLeaveOrder()
 {
-    return !hasUnsavedChanges() || ui::MsgBox(msg5->text(), ui::vbYesNo + ui::vbQuestion, msg6->text()) == ui::vbYes;
+    return !hasUnsavedChanges() ||
+           ui::MsgBox(msg5->text(), ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, msg6->text()) == ui::vbYes;
 }
 
 void frmZelOrderNew::mnuNy_Click()
@@ -125,6 +126,8 @@ bool frmZelOrderNew::startNewOrder()
     m_statusPickedSinceSave = false;
     // The number left is held until the new one is, so the new order never gets it again.
     Form_Load();
+    // The clerk goes on with the customer, not on the button last pressed.
+    Text1->setFocus();
     return true;
 }
 

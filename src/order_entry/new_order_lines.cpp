@@ -24,7 +24,7 @@ void frmZelOrderNew::Command3_Click()
 
 void frmZelOrderNew::Command4_Click()
 {
-    const int answer = ui::MsgBox(msg1->text(), ui::vbYesNo + ui::vbQuestion, msg2->text());
+    const int answer = ui::MsgBox(msg1->text(), ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, msg2->text());
     const int row = ListView1->selectedRow();
     if (answer != ui::vbYes || row < 0)
         return;

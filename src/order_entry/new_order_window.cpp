@@ -3,8 +3,10 @@
 // new_order_export.cpp.
 #include "order_entry/new_order_window.h"
 
+#include "data/order_files.h"
 #include "data/order_number.h"
 #include "order_register/order_list_window.h"
+#include "order_register/order_print_preview.h"
 #include "pickers/supplier_list_window.h"
 #include "pickers/supplier_picker.h"
 #include "ui/accessible_names.h"
@@ -13,6 +15,7 @@
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/glyph_button.h"
+#include "ui/keyboard.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
 #include "ui/twips.h"
@@ -23,6 +26,7 @@
 #include <QDateTime>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -59,19 +63,24 @@ frmZelOrderNew::frmZelOrderNew()
     menuBar->setObjectName(QStringLiteral("menuBar"));
     QMenu* arkiv = menuBar->addMenu(QStringLiteral("&Arkiv"));
     arkiv->setObjectName(QStringLiteral("mnuArkiv"));
-    mnuNy = arkiv->addAction(QStringLiteral("Ny order"));
+    mnuNy = arkiv->addAction(QStringLiteral("&Ny order"));
     mnuNy->setObjectName(QStringLiteral("mnuNy"));
     mnuNy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuNy->setShortcutContext(Qt::WindowShortcut);
     addAction(mnuNy);
-    mnuOppna = arkiv->addAction(QStringLiteral("Öppna"));
+    mnuOppna = arkiv->addAction(QStringLiteral("Ö&ppna"));
     mnuOppna->setObjectName(QStringLiteral("mnuOppna"));
     mnuOppna->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuOppna->setShortcutContext(Qt::WindowShortcut);
     addAction(mnuOppna);
-    mnuExport = arkiv->addAction(QStringLiteral("Exportera…"));
+    mnuUtskrift = arkiv->addAction(QStringLiteral("&Utskrift…"));
+    mnuUtskrift->setObjectName(QStringLiteral("mnuUtskrift"));
+    mnuUtskrift->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuUtskrift->setShortcutContext(Qt::WindowShortcut);
+    addAction(mnuUtskrift);
+    mnuExport = arkiv->addAction(QStringLiteral("&Exportera…"));
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
-    mnuLeverantorer = arkiv->addAction(QStringLiteral("Leverantörer…"));
+    mnuLeverantorer = arkiv->addAction(QStringLiteral("&Leverantörer…"));
     mnuLeverantorer->setObjectName(QStringLiteral("mnuLeverantorer"));
 
     // The client area is a fixed canvas under the menu bar, laid out in twips.
@@ -108,7 +117,7 @@ frmZelOrderNew::frmZelOrderNew()
     dbStatusText = ui::makeLabel(client, QStringLiteral("dbStatusText"), QString(), 5820, 1380, 1770);
     dbStatusText->setVisible(false);
     Command8 = ui::makeGlyphButton(client, QStringLiteral("Command8"), QStringLiteral("4"), 7620, 1050, 300, 285);
-    Command9 = ui::makeButton(client, QStringLiteral("Command9"), QStringLiteral("Spara"), 7965, 1050, 690, 285);
+    Command9 = ui::makeButton(client, QStringLiteral("Command9"), QStringLiteral("S&para"), 7965, 1050, 690, 285);
 
     Frame2 = new QGroupBox(client);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -155,11 +164,11 @@ frmZelOrderNew::frmZelOrderNew()
     ListView1->addColumn(QStringLiteral("Antal"), 800);
     ListView1->addColumn(QStringLiteral("Enhet"), 600);
 
-    Command2 = ui::makeButton(client, QStringLiteral("Command2"), QStringLiteral("Lägg till"), 120, 4770, 1095);
-    Command3 = ui::makeButton(client, QStringLiteral("Command3"), QStringLiteral("Ändra"), 1275, 4770, 1095);
-    Command4 = ui::makeButton(client, QStringLiteral("Command4"), QStringLiteral("Ta bort"), 2430, 4770, 1095);
-    Command6 = ui::makeButton(client, QStringLiteral("Command6"), QStringLiteral("Spara"), 6405, 4770, 1095);
-    Command5 = ui::makeButton(client, QStringLiteral("Command5"), QStringLiteral("Stäng"), 7560, 4770, 1095);
+    Command2 = ui::makeButton(client, QStringLiteral("Command2"), QStringLiteral("&Lägg till"), 120, 4770, 1095);
+    Command3 = ui::makeButton(client, QStringLiteral("Command3"), QStringLiteral("Ä&ndra"), 1275, 4770, 1095);
+    Command4 = ui::makeButton(client, QStringLiteral("Command4"), QStringLiteral("Ta &bort"), 2430, 4770, 1095);
+    Command6 = ui::makeButton(client, QStringLiteral("Command6"), QStringLiteral("&Spara"), 6405, 4770, 1095);
+    Command5 = ui::makeButton(client, QStringLiteral("Command5"), QStringLiteral("S&täng"), 7560, 4770, 1095);
     Command5->setEnabled(false);
 
     StatusBar1 = ui::addStatusBar(client);
@@ -194,6 +203,14 @@ frmZelOrderNew::frmZelOrderNew()
     connect(this, &ui::Form::unloaded, this, [this] { m_reservation.release(); });
     connect(mnuNy, &QAction::triggered, this, &frmZelOrderNew::mnuNy_Click);
     connect(mnuOppna, &QAction::triggered, this, &frmZelOrderNew::mnuOppna_Click);
+    connect(mnuUtskrift, &QAction::triggered, this, &frmZelOrderNew::mnuUtskrift_Click);
+    // Ctrl+S is "Spara" wherever the focus is; Delete on a line is "Ta bort".
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, Command6,
+            &QAbstractButton::click);
+    ui::onKey(ListView1, Qt::Key_Delete, [this] {
+        if (ListView1->selectedRow() >= 0)
+            Command4->click();
+    });
     connect(mnuExport, &QAction::triggered, this, &frmZelOrderNew::mnuExport_Click);
     connect(mnuLeverantorer, &QAction::triggered, this, [] { frmLeverantorLista::open(); });
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &frmZelOrderNew::Command3_Click);
@@ -237,7 +254,12 @@ void frmZelOrderNew::nameControls()
 
 void frmZelOrderNew::closeEvent(QCloseEvent* event)
 {
-    // The close box ends the run like "Stäng" answered Ja, without asking.
+    // The close box and Alt+F4 end the run like "Stäng" answered Ja, but typed work is not thrown
+    // away unasked: they ask what "Ny order" asks.
+    if (!mayLeaveOrder()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     ui::endProgram();
 }
@@ -250,6 +272,30 @@ void frmZelOrderNew::Command1_Click()
 void frmZelOrderNew::mnuOppna_Click()
 {
     frmOrderLista::instance()->showForm();
+}
+
+void frmZelOrderNew::mnuUtskrift_Click()
+{
+    // What is printed is the order as saved, read back as the register prints it.
+    const QString number = dbOrderNr->text();
+    if (!m_saved) {
+        ui::MsgBox(QStringLiteral("Ordern är inte sparad. Spara den först, så kan den skrivas ut."),
+                   ui::vbOKOnly + ui::vbInformation, QStringLiteral("Utskrift"));
+        return;
+    }
+    QStringList values;
+    QVector<data::OrderLine> lines;
+    QString error;
+    if (!data::readOrderData(number, &values, &error)) {
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    // Damaged lines are told about; the whole ones are printed.
+    if (!data::readOrderBasket(number, &lines, &error))
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
+    if (hasUnsavedChanges())
+        showNote(QStringLiteral("Utskriften visar ordern som den sparades senast, utan ändringarna sedan dess."));
+    previewOrder(this, number, values, lines);
 }
 
 void frmZelOrderNew::Command5_Click()

@@ -42,6 +42,7 @@ public:
     QMenuBar* menuBar;
     QAction* mnuNy;
     QAction* mnuOppna;
+    QAction* mnuUtskrift;
     QAction* mnuExport;
     QAction* mnuLeverantorer;
     QGroupBox* Frame1;
@@ -127,10 +128,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // new_order_window.cpp: the supplier picker, the order list, closing.
+    // new_order_window.cpp: the supplier picker, the order list, printing, closing.
     void Command1_Click();
     void Command5_Click();
     void mnuOppna_Click();
+    void mnuUtskrift_Click();
 
     // new_order_lines.cpp: Lägg till, Ändra and Ta bort on the line list, and its total.
     void Command2_Click();

@@ -4,16 +4,13 @@
 #include "data/order_void.h"
 #include "data/text_file.h"
 #include "order_entry/new_order_window.h"
-#include "order_register/order_document.h"
 #include "order_register/order_list_window.h"
+#include "order_register/order_print_preview.h"
 #include "order_register/order_search_runner.h"
 #include "ui/message_box.h"
 
 #include <QListView>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QStringListModel>
-#include <QTextDocument>
 
 namespace {
 const QString kVoidQuestion = QStringLiteral("Vill du makulera markerad beställning?\r\n"
@@ -80,7 +77,7 @@ void frmOrderLista::Command4_Click()
                    ui::vbOKOnly + ui::vbInformation);
         return;
     }
-    if (ui::MsgBox(kVoidQuestion, ui::vbYesNo + ui::vbQuestion, kVoidTitle) != ui::vbYes)
+    if (ui::MsgBox(kVoidQuestion, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, kVoidTitle) != ui::vbYes)
         return;
 
     data::VoidOutcome outcome;
@@ -125,23 +122,6 @@ void frmOrderLista::Command7_Click()
     QString number;
     QStringList values;
     QVector<data::OrderLine> lines;
-    if (!readSelectedOrder(&number, &values, &lines))
-        return;
-    // The order goes by its list entry, whatever line 5 of a copied or restored data file says.
-    values[4] = number;
-    auto* printer = new QPrinter(QPrinter::HighResolution);
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    printer->setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
-    printer->setDocName(QStringLiteral("Inköpsorder %1").arg(number));
-    auto* preview = new QPrintPreviewDialog(printer, this);
-    preview->setObjectName(QStringLiteral("printPreview"));
-    preview->setWindowTitle(QStringLiteral("Inköpsorder %1").arg(data::quotedForMessage(number)));
-    preview->setAttribute(Qt::WA_DeleteOnClose);
-    auto* document = new QTextDocument(preview);
-    document->setHtml(orderDocumentHtml(values, lines));
-    connect(preview, &QPrintPreviewDialog::paintRequested, document,
-            [document](QPrinter* target) { document->print(target); });
-    connect(preview, &QObject::destroyed, preview, [printer] { delete printer; });
-    preview->resize(900, 1000);
-    preview->open();
+    if (readSelectedOrder(&number, &values, &lines))
+        previewOrder(this, number, values, lines);
 }

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -117,16 +118,16 @@ frmOrderLista::frmOrderLista()
         label->setPalette(darkRed);
 
     Command8 = ui::makeGlyphButton(Frame1, QStringLiteral("Command8"), QStringLiteral("4"), 8115, 1185, 300, 285);
-    Command9 = ui::makeButton(Frame1, QStringLiteral("Command9"), QStringLiteral("Spara"), 7725, 1560, 690, 315);
+    Command9 = ui::makeButton(Frame1, QStringLiteral("Command9"), QStringLiteral("S&para"), 7725, 1560, 690, 315);
 
     Command1 = ui::makeGlyphButton(this, QStringLiteral("Command1"), QStringLiteral("6"), 120, 3840, 375, 375);
     Command2 = ui::makeGlyphButton(this, QStringLiteral("Command2"), QStringLiteral("5"), 120, 3840, 375, 375);
     Command2->setVisible(false);
-    Command3 = ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Ändra"), 615, 3840, 1095);
-    Command4 = ui::makeButton(this, QStringLiteral("Command4"), QStringLiteral("Makulera"), 1770, 3840, 1095);
-    Command5 = ui::makeButton(this, QStringLiteral("Command5"), QStringLiteral("Leverera"), 2925, 3840, 1095);
-    Command7 = ui::makeButton(this, QStringLiteral("Command7"), QStringLiteral("Utskrift"), 4080, 3840, 1095);
-    Command6 = ui::makeButton(this, QStringLiteral("Command6"), QStringLiteral("Stäng"), 7560, 3840, 1095);
+    Command3 = ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Ä&ndra"), 615, 3840, 1095);
+    Command4 = ui::makeButton(this, QStringLiteral("Command4"), QStringLiteral("&Makulera"), 1770, 3840, 1095);
+    Command5 = ui::makeButton(this, QStringLiteral("Command5"), QStringLiteral("&Leverera"), 2925, 3840, 1095);
+    Command7 = ui::makeButton(this, QStringLiteral("Command7"), QStringLiteral("&Utskrift"), 4080, 3840, 1095);
+    Command6 = ui::makeButton(this, QStringLiteral("Command6"), QStringLiteral("S&täng"), 7560, 3840, 1095);
 
     ListView1 = new ui::ReportListView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
@@ -160,6 +161,10 @@ frmOrderLista::frmOrderLista()
     connect(Command4, &QPushButton::clicked, this, &frmOrderLista::Command4_Click);
     connect(Command6, &QPushButton::clicked, this, &frmOrderLista::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &frmOrderLista::Command7_Click);
+    // Esc in the search field clears the search; elsewhere it is "Stäng". Ctrl+P is "Utskrift".
+    closeOnEscape(Command6);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, Command7,
+            &QAbstractButton::click);
     connect(Command8, &QPushButton::clicked, this, &frmOrderLista::Command8_Click);
     connect(Command9, &QPushButton::clicked, this, &frmOrderLista::Command9_Click);
     connect(txtSok, &QLineEdit::textChanged, this, &frmOrderLista::searchTextChanged);

@@ -5,6 +5,7 @@
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/keyboard.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
 #include "ui/twips.h"
@@ -38,9 +39,9 @@ PickerWindow::PickerWindow(const PickerDesign& design) : m_listPath(design.listP
     ListView1->addColumn(design.firstHeader, design.firstWidthTwips);
     ListView1->addColumn(design.secondHeader, design.secondWidthTwips);
 
-    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("Välj"), kChooseLeft, kButtonTop,
+    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("&Välj"), kChooseLeft, kButtonTop,
                               kButtonWidth, kButtonHeight);
-    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), kCancelLeft, kButtonTop,
+    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Avbryt"), kCancelLeft, kButtonTop,
                               kButtonWidth, kButtonHeight);
 
     nameControls();
@@ -57,6 +58,9 @@ PickerWindow::PickerWindow(const PickerDesign& design) : m_listPath(design.listP
 
     connect(Command1, &QPushButton::clicked, this, &PickerWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &PickerWindow::Command2_Click);
+    // Enter and a double-click on a row choose it as "Välj" does, question and all; Esc is "Avbryt".
+    ui::chooseWith(ListView1, Command1);
+    closeOnEscape(Command2);
     ui::centreOnScreen(this);
 }
 

@@ -77,8 +77,8 @@ frmLeverantorLista::frmLeverantorLista()
     QPushButton** const buttons[] = {&cmdLaggTill, &cmdAndra, &cmdTaBort, &cmdStang};
     const QString names[] = {QStringLiteral("cmdLaggTill"), QStringLiteral("cmdAndra"), QStringLiteral("cmdTaBort"),
                              QStringLiteral("cmdStang")};
-    const QString captions[] = {QStringLiteral("Lägg till"), QStringLiteral("Ändra"), QStringLiteral("Ta bort"),
-                                QStringLiteral("Stäng")};
+    const QString captions[] = {QStringLiteral("&Lägg till"), QStringLiteral("Ä&ndra"), QStringLiteral("Ta &bort"),
+                                QStringLiteral("S&täng")};
     for (int i = 0; i < 4; ++i)
         *buttons[i] = ui::makeButton(this, names[i], captions[i], kMargin + i * (kButtonWidth + kButtonGap), kButtonTop,
                                      kButtonWidth);
@@ -96,6 +96,7 @@ frmLeverantorLista::frmLeverantorLista()
     connect(cmdAndra, &QPushButton::clicked, this, &frmLeverantorLista::cmdAndra_Click);
     connect(cmdTaBort, &QPushButton::clicked, this, &frmLeverantorLista::cmdTaBort_Click);
     connect(cmdStang, &QPushButton::clicked, this, &ui::Form::unload);
+    closeOnEscape(cmdStang);
     ui::centreOnScreen(this);
 }
 
@@ -181,7 +182,8 @@ void frmLeverantorLista::cmdTaBort_Click()
     const QString prompt = QStringLiteral("Vill du ta bort leverantören") + crlf + crlf + QStringLiteral("- ") +
                            data::quotedForMessage(record.value(1)) + crlf + QStringLiteral("- ") +
                            data::quotedForMessage(record.value(0)) + crlf + crlf + QStringLiteral("ur listan?");
-    if (ui::MsgBox(prompt, ui::vbYesNo + ui::vbQuestion, QStringLiteral("Ta bort leverantör")) != ui::vbYes)
+    if (ui::MsgBox(prompt, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, QStringLiteral("Ta bort leverantör")) !=
+        ui::vbYes)
         return;
     QString error;
     if (!data::removeSupplier(row, record, &error)) {

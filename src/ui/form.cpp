@@ -1,7 +1,9 @@
 #include "ui/form.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace ui {
@@ -78,6 +80,25 @@ void Form::closeEvent(QCloseEvent* event)
 {
     event->accept();
     unload();
+}
+
+void Form::closeOnEscape(QAbstractButton* cancel)
+{
+    m_closeOnEscape = true;
+    m_escapeButton = cancel;
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    // Esc comes here only when the control with the focus left it alone.
+    if (m_closeOnEscape && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (m_escapeButton)
+            m_escapeButton->click();
+        else
+            close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QList<Form*> loadedForms()

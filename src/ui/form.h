@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
-
 #include <functional>
+
+class QAbstractButton;
 
 namespace ui {
 
@@ -23,6 +25,10 @@ public:
 
     bool isUnloading() const { return m_unloading; }
 
+    // Esc closes the window: it presses `cancel` ("Avbryt", "Stäng") when given, else it does what
+    // the close box does. A control that has a use for Esc itself keeps it.
+    void closeOnEscape(QAbstractButton* cancel = nullptr);
+
     // Runs right after a window's Form_Load; the language uses it to give re-created windows their texts.
     static void setAfterLoadHook(std::function<void(Form*)> hook);
     void runLoad();
@@ -33,9 +39,12 @@ Q_SIGNALS:
 protected:
     virtual void Form_Load() {}
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_unloading = false;
+    bool m_closeOnEscape = false;
+    QPointer<QAbstractButton> m_escapeButton;
 };
 
 // Every window that is loaded now, in no particular order.

@@ -35,13 +35,15 @@ int MsgBox(const QString& prompt, int style, const QString& title)
 {
     const QString shownTitle = title.isEmpty() ? kApplicationTitle : title;
     const bool yesNo = (style & 0x0F) == vbYesNo;
+    const bool noByDefault = yesNo && (style & vbDefaultButton2);
+    const int defaultAnswer = !yesNo ? vbOK : noByDefault ? vbNo : vbYes;
 
     if (MessageBoxScript::active()) {
-        MessageBoxScript::record({prompt, style, shownTitle});
+        MessageBoxScript::record({prompt, style, shownTitle, defaultAnswer});
         if (std::optional<int> answer = MessageBoxScript::takeAnswer())
             return *answer;
         MessageBoxScript::noteUnexpected();
-        return yesNo ? vbYes : vbOK;
+        return defaultAnswer;
     }
 
     QMessageBox box(QApplication::activeWindow());
@@ -65,7 +67,7 @@ int MsgBox(const QString& prompt, int style, const QString& title)
     if (yesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("Nej"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(noByDefault ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? vbYes : vbNo;

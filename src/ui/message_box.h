@@ -2,18 +2,19 @@
 
 #include <QString>
 #include <QVector>
-
 #include <optional>
 
 namespace ui {
 
-// Styles are sums of a button set and an icon; answers are the button pressed.
+// Styles are sums of a button set, an icon and the default button; answers are the button pressed.
 enum MsgBoxStyle {
     vbOKOnly = 0,
     vbYesNo = 4,
     vbCritical = 16,
     vbQuestion = 32,
     vbInformation = 64,
+    // The second button (Nej) is the default, for a question whose Ja destroys something.
+    vbDefaultButton2 = 256,
 };
 enum MsgBoxAnswer {
     vbOK = 1,
@@ -35,10 +36,11 @@ public:
         QString prompt;
         int style = 0;
         QString title;
+        int defaultAnswer = 0; // what Enter would answer: vbOK, vbYes or vbNo
     };
 
     // From now on boxes are answered by script and not shown. A box with no queued answer
-    // gets its default button (OK or Yes) and is counted as unexpected.
+    // gets its default button and is counted as unexpected.
     static void start();
     static void stop();
     static bool active();
