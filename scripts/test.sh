@@ -5,8 +5,9 @@
 # all three as "N passed, N failed"; any failure, a failed build included, makes the exit non-zero.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-# clang and its runtimes (libclang-rt-14-dev holds libclang_rt.fuzzer) build the sanitizer and fuzz trees.
-bash scripts/setup.sh clang libclang-rt-14-dev desktop-file-utils || exit 1
+# clang and its runtimes (libclang-rt-14-dev holds libclang_rt.fuzzer) build the sanitizer and fuzz trees;
+# poppler-utils reads the printed order back as text.
+bash scripts/setup.sh clang libclang-rt-14-dev desktop-file-utils poppler-utils || exit 1
 
 passed=0
 failed=0

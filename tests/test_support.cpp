@@ -7,6 +7,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace testsupport {
@@ -81,6 +85,28 @@ void typeText(QWidget* widget, const QString& text)
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+QStringList printedPages(QPrintPreviewDialog* preview)
+{
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("printout.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
+        Q_EMIT preview->paintRequested(&printer);
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!text.waitForFinished() || text.exitCode() != 0)
+        qFatal("pdftotext (poppler-utils) could not read the printout");
+    QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
 }
 
 } // namespace testsupport

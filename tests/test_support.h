@@ -6,6 +6,8 @@
 
 class QWidget;
 
+class QPrintPreviewDialog;
+
 namespace testsupport {
 
 // A fresh application folder with Order, System and System/Language, which the program uses
@@ -31,6 +33,10 @@ private:
 
 // Unloads every window, lets the deferred deletions run and answers message boxes by script again.
 void resetForms();
+
+// What the preview would print, page by page, as text: rendered to a PDF and read back with
+// pdftotext (poppler-utils), so a test sees what the supplier reads.
+QStringList printedPages(QPrintPreviewDialog* preview);
 
 // Types text into a widget; letters outside ASCII are sent one at a time.
 void typeText(QWidget* widget, const QString& text);

@@ -598,11 +598,41 @@ void TestOrderListWindow::printsOrder()
     QTest::mouseClick(w->Command7, Qt::LeftButton);
     auto* preview = w->findChild<QPrintPreviewDialog*>("printPreview");
     QVERIFY(preview && preview->isVisible());
-    const QString document = preview->findChild<QTextDocument*>()->toPlainText();
+    const QStringList pages = testsupport::printedPages(preview);
+    QCOMPARE(pages.size(), 1);
     for (const char* part :
-         {"Inköpsorder", "100001", "Åsa 100001", "08-123456", "Lev 100001", "100001-1", "37,50", "75,00"})
-        QVERIFY2(document.contains(QString::fromUtf8(part)), part);
+         {"Inköpsorder", "Ordernr: 100001", "Sida 1 av 1", "Gäller kund: K100001 Åsa 100001",
+          "Vår referens: ORDERMOTTAGARE", "Lev 100001", "100001-1", "12,50", "37,50", "Summa exkl. moms: 75,00"})
+        QVERIFY2(pages.at(0).contains(QString::fromUtf8(part)), part);
+    // Only looked at, the order is not printed and keeps its status.
     preview->close();
+    QTRY_VERIFY(!w->findChild<QPrintPreviewDialog*>());
+
+    // Many lines: every page carries the order number, its page of how many and the column headings;
+    // the buyer's details and the total are printed once, in full.
+    folder.write("System/Foretag.log", "J\xe4rn & Tr\xe4 AB\r\nBox 12\r\n123 45 \xd6rebro\r\n556677-8899\r\n"
+                                       "SE556677889901\r\n019-123456\r\ninkop@jarntra.se\r\n\r\nexkl. moms\r\n");
+    saveOrder("200002", 120);
+    folder.write("Order/Lista.log", "100001\r\n200002\r\n");
+    w->unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    w = openWindow();
+    clickEntry(w, 1);
+    QTest::mouseClick(w->Command7, Qt::LeftButton);
+    preview = w->findChild<QPrintPreviewDialog*>("printPreview");
+    QVERIFY(preview);
+    const QStringList many = testsupport::printedPages(preview);
+    QCOMPARE(many.size(), 3);
+    for (const char* part : {"Järn & Trä AB", "Org.nr 556677-8899", "Momsreg.nr SE556677889901",
+                             "Leveransadress: Box 12, 123 45 Örebro", "200002-0"})
+        QVERIFY2(many.at(0).contains(QString::fromUtf8(part)), part);
+    for (const char* part : {"Ordernr: 200002", "Sida 2 av 3", "Artikelnr", "Benämning", "À-pris", "Belopp"})
+        QVERIFY2(many.at(1).contains(QString::fromUtf8(part)), part);
+    QVERIFY(many.at(2).contains("Sida 3 av 3") && many.at(2).contains("200002-119"));
+    QVERIFY(many.at(2).contains("Summa exkl. moms: 4 500,00") && !many.at(1).contains("Summa"));
+    preview->close();
+    QTRY_VERIFY(!w->findChild<QPrintPreviewDialog*>());
+    clickEntry(w, 0);
     QTRY_VERIFY(!w->findChild<QPrintPreviewDialog*>());
 
     // Ctrl+P is "Utskrift".
@@ -611,8 +641,13 @@ void TestOrderListWindow::printsOrder()
     QTest::keyClick(w->List1, Qt::Key_P, Qt::ControlModifier);
     preview = w->findChild<QPrintPreviewDialog*>("printPreview");
     QVERIFY(preview && preview->isVisible());
-    QVERIFY(preview->findChild<QTextDocument*>()->toPlainText().contains("Lev 100001"));
-    preview->close();
+    QVERIFY(testsupport::printedPages(preview).join("").contains("Lev 100001"));
+    QCOMPARE(folder.read("Order/100001.OrderData.log").split('\n').at(7), QByteArray("1, Created not printed\r"));
+    // Printed (or saved as PDF), it moves on to "Utskriven".
+    folder.write("System/Orderstatus.log", "1,Skapad\r\n2,Utskriven\r\n");
+    preview->accept();
+    QCOMPARE(folder.read("Order/100001.OrderData.log").split('\n').at(7), QByteArray("2, Utskriven\r"));
+    QCOMPARE(w->dbOrder[4]->text(), QString("2, Utskriven"));
 }
 
 void TestOrderListWindow::savesStatus()

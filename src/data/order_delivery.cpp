@@ -3,8 +3,8 @@
 #include "data/app_folder.h"
 #include "data/file_lock.h"
 #include "data/order_files.h"
+#include "data/order_status.h"
 #include "data/record_io.h"
-#include "data/reference_list.h"
 #include "data/text_file.h"
 
 #include <QDate>
@@ -255,18 +255,9 @@ bool basketEditAllowed(const QString& orderNumber, int row, const OrderLine* cha
 
 bool writeDeliveryStatus(const QString& orderNumber, bool complete, QString* status, QString* error)
 {
-    const QString id = complete ? QStringLiteral("5") : QStringLiteral("4");
-    QVector<QStringList> statuses;
-    if (!readReferenceList(kOrderStatusListPath, &statuses, error))
-        return false;
-    for (const QStringList& entry : statuses) {
-        if (entry.value(0).trimmed() == id) {
-            *status = id + QStringLiteral(", ") + entry.value(1).trimmed();
-            return writeOrderStatus(orderNumber, *status, error);
-        }
-    }
-    *error = QStringLiteral("Statuslistan har ingen status %1, så orderns status är oförändrad.").arg(id);
-    return false;
+    constexpr int kPartlyDelivered = 4;
+    constexpr int kDelivered = 5;
+    return writeListedStatus(orderNumber, complete ? kDelivered : kPartlyDelivered, status, error);
 }
 
 } // namespace data

@@ -177,3 +177,16 @@ void frmZelOrderNew::showNote(const QString& text)
     constexpr int kNoteMs = 10000;
     StatusBar1->showMessage(ui::displayText(text), kNoteMs);
 }
+
+void frmZelOrderNew::statusChangedOnFile(const QString& number, const QString& status)
+{
+    if (dbOrderNr->text() != number || !m_saved)
+        return;
+    // Only the status follows the file, over one picked and not yet saved; anything else typed since
+    // stays unsaved as it was.
+    dbStatus->setText(status);
+    dbStatusText->clear();
+    m_baseline[6] = dbStatus->text();
+    m_baseline[7] = QString();
+    m_statusPickedSinceSave = false;
+}

@@ -110,6 +110,10 @@ public:
     // its data file says. Saving it again replaces its data file and adds no list entry.
     bool openSavedOrder(const QString& number, const QStringList& values, const QVector<data::OrderLine>& lines);
 
+    // The status of `number` was written by another path (a delivery, a printout): the window that
+    // holds that order shows it and keeps it, so its next save does not write the old one back.
+    void statusChangedOnFile(const QString& number, const QString& status);
+
     // A passing remark in the status bar; the total comes back after a while.
     void showNote(const QString& text);
 

@@ -108,3 +108,9 @@ void frmOrderLista::Command9_Click()
     m_pendingStatus.clear();
     dbOrder[4]->setText(ui::shownValue(values.at(7)));
 }
+
+void frmOrderLista::orderChanged(const QString& number)
+{
+    if (!number.isEmpty() && number == m_shownNumber)
+        List1_Click();
+}

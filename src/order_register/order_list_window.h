@@ -73,6 +73,9 @@ public:
 
     void receiveStatus(const QString& id, const QString& description) override;
 
+    // The files of `number` were changed by this program elsewhere; the shown order follows.
+    void orderChanged(const QString& number);
+
 protected:
     void Form_Load() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,15 +1,51 @@
 #include "order_register/order_print_preview.h"
 
+#include "data/company_details.h"
+#include "data/order_files.h"
+#include "data/order_status.h"
 #include "data/text_file.h"
-#include "order_register/order_document.h"
+#include "order_entry/new_order_window.h"
+#include "order_register/order_list_window.h"
+#include "order_register/order_printout.h"
+#include "ui/message_box.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTextDocument>
+
+namespace {
+constexpr int kPrinted = 2;
+
+// A printed order has gone out: it moves on to "Utskriven", never back from a later status.
+void markPrinted(const QString& number)
+{
+    QStringList values;
+    QString status, error;
+    if (!data::readOrderData(number, &values, &error))
+        return;
+    const int id = data::statusId(values.at(7));
+    if (id < 0 || id >= kPrinted)
+        return;
+    if (!data::writeListedStatus(number, kPrinted, &status, &error)) {
+        ui::MsgBox(QStringLiteral("Ordern är utskriven, men dess status kunde inte ändras.\r\n\r\n%1").arg(error),
+                   ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    if (frmZelOrderNew* order = frmZelOrderNew::existing())
+        order->statusChangedOnFile(number, status);
+    if (frmOrderLista* list = frmOrderLista::existing())
+        list->orderChanged(number);
+}
+} // namespace
 
 void previewOrder(QWidget* parent, const QString& number, QStringList values, const QVector<data::OrderLine>& lines)
 {
     values[4] = number;
+    OrderPrintout::Order order{number, values, lines, {}};
+    QString error;
+    if (!data::readCompanyDetails(&order.company, &error))
+        ui::MsgBox(
+            QStringLiteral("Företagsuppgifterna kunde inte läsas och saknas på utskriften.\r\n\r\n%1").arg(error),
+            ui::vbOKOnly + ui::vbCritical);
     auto* printer = new QPrinter(QPrinter::HighResolution);
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
@@ -18,10 +54,11 @@ void previewOrder(QWidget* parent, const QString& number, QStringList values, co
     preview->setObjectName(QStringLiteral("printPreview"));
     preview->setWindowTitle(QStringLiteral("Inköpsorder %1").arg(data::quotedForMessage(number)));
     preview->setAttribute(Qt::WA_DeleteOnClose);
-    auto* document = new QTextDocument(preview);
-    document->setHtml(orderDocumentHtml(values, lines));
-    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, document,
-                     [document](QPrinter* target) { document->print(target); });
+    const auto printout = std::make_shared<OrderPrintout>(order);
+    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
+                     [printout](QPrinter* target) { printout->print(target); });
+    // The preview is accepted once it has printed or saved a PDF; closing it only looked.
+    QObject::connect(preview, &QDialog::accepted, preview, [number] { markPrinted(number); });
     QObject::connect(preview, &QObject::destroyed, preview, [printer] { delete printer; });
     preview->resize(900, 1000);
     preview->open();
