@@ -1,4 +1,6 @@
 #include "data/supplier_list.h"
+#include "order_entry/new_order_window.h"
+#include "pickers/company_details_window.h"
 #include "pickers/supplier_list_window.h"
 #include "test_support.h"
 #include "ui/message_box.h"
@@ -21,6 +23,7 @@ private Q_SLOTS:
     void refusals();
     void linkedListIsLeftAlone();
     void removingAsksFirst();
+    void companyDetailsEdited();
 };
 
 namespace {
@@ -250,6 +253,30 @@ void TestSupplierList::removingAsksFirst()
     // Esc is "Stäng".
     QTest::keyClick(window->ListView1, Qt::Key_Escape);
     QVERIFY(!frmLeverantorLista::existing());
+}
+
+// Arkiv, Företagsuppgifter…: the details on file are shown, Spara writes them whole, Avbryt nothing.
+void TestSupplierList::companyDetailsEdited()
+{
+    testsupport::AppFolder folder;
+    folder.write("System/Foretag.log", "Firma AB\r\nGatan 1\r\n");
+    frmZelOrderNew* order = frmZelOrderNew::instance();
+    order->mnuForetag->trigger();
+    frmForetag* window = frmForetag::existing();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->txtFalt[0]->text(), QString("Firma AB"));
+    QVERIFY(window->chkExklMoms->isChecked());
+    window->txtFalt[7]->setText("Lagerv\u00e4gen 3");
+    window->chkExklMoms->setChecked(false);
+    QTest::mouseClick(window->cmdSpara, Qt::LeftButton);
+    QCOMPARE(folder.read("System/Foretag.log"),
+             QByteArray("Firma AB\r\nGatan 1\r\n\r\n\r\n\r\n\r\n\r\nLagerv\xe4gen 3\r\ninkl. moms\r\n"));
+    QVERIFY(!frmForetag::existing() || frmForetag::existing()->isUnloading());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    order->mnuForetag->trigger();
+    frmForetag::existing()->txtFalt[0]->setText("Annan AB");
+    QTest::mouseClick(frmForetag::existing()->cmdAvbryt, Qt::LeftButton);
+    QCOMPARE(folder.read("System/Foretag.log").left(10), QByteArray("Firma AB\r\n"));
 }
 
 QTEST_MAIN(TestSupplierList)

@@ -7,6 +7,7 @@
 #include "data/order_number.h"
 #include "order_register/order_list_window.h"
 #include "order_register/order_print_preview.h"
+#include "pickers/company_details_window.h"
 #include "pickers/supplier_list_window.h"
 #include "pickers/supplier_picker.h"
 #include "ui/accessible_names.h"
@@ -82,6 +83,8 @@ frmZelOrderNew::frmZelOrderNew()
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
     mnuLeverantorer = arkiv->addAction(QStringLiteral("&Leverantörer…"));
     mnuLeverantorer->setObjectName(QStringLiteral("mnuLeverantorer"));
+    mnuForetag = arkiv->addAction(QStringLiteral("&Företagsuppgifter…"));
+    mnuForetag->setObjectName(QStringLiteral("mnuForetag"));
 
     // The client area is a fixed canvas under the menu bar, laid out in twips.
     auto* client = new QWidget(this);
@@ -213,6 +216,7 @@ frmZelOrderNew::frmZelOrderNew()
     });
     connect(mnuExport, &QAction::triggered, this, &frmZelOrderNew::mnuExport_Click);
     connect(mnuLeverantorer, &QAction::triggered, this, [] { frmLeverantorLista::open(); });
+    connect(mnuForetag, &QAction::triggered, this, [] { frmForetag::open(); });
     connect(ListView1, &QAbstractItemView::doubleClicked, this, &frmZelOrderNew::Command3_Click);
     // The total follows the line list, whoever changes it.
     QAbstractItemModel* lines = ListView1->model();

@@ -45,6 +45,7 @@ public:
     QAction* mnuUtskrift;
     QAction* mnuExport;
     QAction* mnuLeverantorer;
+    QAction* mnuForetag;
     QGroupBox* Frame1;
     QLabel* Label1[3];
     QLineEdit* Text1;
