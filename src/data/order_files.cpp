@@ -218,8 +218,12 @@ bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QStr
     if (!entryExists(path))
         return true;
     QString text;
-    if (!readTextFile(path, &text, error))
-        return false;
+    return readTextFile(path, &text, error) && orderBasketLines(text, path, lines, error);
+}
+
+bool orderBasketLines(const QString& text, const QString& path, QVector<OrderLine>* lines, QString* error)
+{
+    lines->clear();
     RecordReader reader(text);
     QStringList damaged;
     QStringList fields;
