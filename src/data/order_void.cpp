@@ -1,6 +1,7 @@
 #include "data/order_void.h"
 
 #include "data/file_lock.h"
+#include "data/order_changes.h"
 #include "data/order_files.h"
 #include "data/order_folder_tidy.h"
 #include "data/order_number_reservation.h"
@@ -76,7 +77,9 @@ bool voidOrder(const QString& entry, int occurrence, VoidOutcome* outcome, QStri
             return false;
         outcome->removedFromList = true;
     }
-    return !withFiles || (deleteIfPresent(dataFile, error) && deleteIfPresent(basketFile, error));
+    const bool deleted = !withFiles || (deleteIfPresent(dataFile, error) && deleteIfPresent(basketFile, error));
+    OrderChanges::announce(entry, outcome->removedFromList || deleted);
+    return deleted;
 }
 
 } // namespace data
