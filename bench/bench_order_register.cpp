@@ -13,7 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QListView>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>

@@ -12,7 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QListView>
+#include <QTableView>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>

@@ -15,7 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListView>
+#include <QTableView>
 #include <QPrintPreviewDialog>
 #include <QTemporaryDir>
 #include <QTest>
