@@ -36,7 +36,7 @@ constexpr int kSupplierNameLeft = 2280;
 // The clerk stops typing this long before the order files are searched too.
 constexpr int kSearchPauseMs = 400;
 // The register's columns, the last one taking what is left of the table's width.
-constexpr int kColumnWidths[] = {1050, 1050, 2100, 1500, 1350};
+constexpr int kColumnWidths[] = {900, 1050, 2250, 1575, 1425};
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, bool bold, int left, int top, int width)
 {
@@ -85,9 +85,11 @@ frmOrderLista::frmOrderLista()
     List1->verticalHeader()->setDefaultSectionSize(List1->fontMetrics().height() + 4);
     QHeaderView* header = List1->horizontalHeader();
     header->setHighlightSections(false);
-    header->setStretchLastSection(true);
     for (int column = 0; column < int(std::size(kColumnWidths)); ++column)
         header->resizeSection(column, ui::twipsToPixels(kColumnWidths[column]));
+    // Summa takes the rest, so the columns always fit the fixed window.
+    header->setSectionResizeMode(OrderRegisterModel::Amount, QHeaderView::Stretch);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // A click on a header sorts by it, a second the other way round, a third back to the file's order.
     header->setSortIndicatorClearable(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
