@@ -35,8 +35,9 @@ int OrderRegisterModel::columnCount(const QModelIndex& parent) const
 
 QString OrderRegisterModel::cellText(int position, int column) const
 {
+    static const data::OrderSummary notRead;
     const Order& order = orderAt(position);
-    const data::OrderSummary& summary = order.summary;
+    const data::OrderSummary& summary = order.summary ? *order.summary : notRead;
     switch (column) {
     case Number:
         return m_entries.at(position);
@@ -68,11 +69,11 @@ QVariant OrderRegisterModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return cellText(position, index.column());
     case Qt::ToolTipRole:
-        if (index.column() == Amount && order.summary.amount)
-            return data::totalText({*order.summary.amount, order.summary.linesLeftOut});
+        if (index.column() == Amount && order.summary && order.summary->amount)
+            return data::totalText({*order.summary->amount, order.summary->linesLeftOut});
         return ui::shownValue(cellText(position, index.column()));
     case Qt::ForegroundRole:
-        if (index.column() == Customer && !order.summary.problem.isEmpty())
+        if (index.column() == Customer && order.summary && !order.summary->problem.isEmpty())
             return QColor(192, 0, 0);
         return QVariant();
     case Qt::TextAlignmentRole:
@@ -103,23 +104,24 @@ QVector<int> OrderRegisterModel::setEntries(const QStringList& entries)
     QVector<int> moved(m_entries.size(), -1);
     QHash<QString, int> index;
     index.reserve(entries.size());
-    QVector<Order> orders;
+    std::vector<Order> orders;
+    orders.reserve(size_t(entries.size()));
     QVector<int> orderOf(entries.size());
     for (int i = 0; i < entries.size(); ++i) {
         auto it = index.constFind(entries.at(i));
         if (it == index.constEnd()) {
             const int old = m_orderIndex.value(entries.at(i), -1);
             it = index.insert(entries.at(i), int(orders.size()));
-            orders.append(old >= 0 ? std::move(m_orders[old]) : Order());
-            orders.last().summary.number = entries.at(i);
-            orders.last().uses = 0;
+            orders.push_back(old >= 0 ? std::move(m_orders[size_t(old)]) : Order());
+            orders.back().number = entries.at(i);
+            orders.back().uses = 0;
         }
         orderOf[i] = *it;
-        ++orders[*it].uses;
+        ++orders[size_t(*it)].uses;
     }
 
     // The n-th entry of a number before is the n-th one now: the positions of each order, in order.
-    QVector<int> first(orders.size() + 1, 0);
+    QVector<int> first(qsizetype(orders.size()) + 1, 0);
     for (int order : orderOf)
         ++first[order + 1];
     std::partial_sum(first.begin(), first.end(), first.begin());
@@ -127,7 +129,7 @@ QVector<int> OrderRegisterModel::setEntries(const QStringList& entries)
     QVector<int> filled = first;
     for (int i = 0; i < entries.size(); ++i)
         positions[filled[orderOf[i]]++] = i;
-    QVector<int> seen(m_orders.size(), 0);
+    QVector<int> seen(qsizetype(m_orders.size()), 0);
     for (int i = 0; i < m_entries.size(); ++i) {
         const int occurrence = seen[m_orderOf[i]]++;
         const auto it = index.constFind(m_entries.at(i));
@@ -159,7 +161,7 @@ void OrderRegisterModel::removeEntry(int position)
     const int row = rowOf(position);
     if (row >= 0)
         beginRemoveRows(QModelIndex(), row, row);
-    Order& order = m_orders[m_orderOf.at(position)];
+    Order& order = m_orders[size_t(m_orderOf.at(position))];
     if (--order.uses == 0)
         m_orderIndex.remove(m_entries.at(position));
     m_entries.removeAt(position);
@@ -198,17 +200,17 @@ void OrderRegisterModel::listedOrders(QStringList* numbers, QVector<data::OrderS
     for (const Order& order : m_orders) {
         if (order.uses == 0)
             continue;
-        numbers->append(order.summary.number);
-        stamps->append(order.read ? order.summary.stamps : data::OrderStamps());
+        numbers->append(order.number);
+        stamps->append(order.summary ? order.summary->stamps : data::OrderStamps());
     }
 }
 
 std::optional<data::OrderStamps> OrderRegisterModel::stampsRead(const QString& number) const
 {
     const auto it = m_orderIndex.constFind(number);
-    if (it == m_orderIndex.constEnd() || !m_orders.at(*it).read)
+    if (it == m_orderIndex.constEnd() || !m_orders.at(size_t(*it)).summary)
         return std::nullopt;
-    return m_orders.at(*it).summary.stamps;
+    return m_orders.at(size_t(*it)).summary->stamps;
 }
 
 void OrderRegisterModel::takeSummaries(const QVector<data::OrderSummary>& summaries)
@@ -218,11 +220,10 @@ void OrderRegisterModel::takeSummaries(const QVector<data::OrderSummary>& summar
         const auto it = m_orderIndex.constFind(summary.number);
         if (it == m_orderIndex.constEnd())
             continue;
-        Order& order = m_orders[*it];
-        if (order.read && summary.readAt < order.summary.readAt)
+        Order& order = m_orders[size_t(*it)];
+        if (order.summary && summary.readAt < order.summary->readAt)
             continue;
-        order.summary = summary;
-        order.read = true;
+        order.summary = std::make_unique<data::OrderSummary>(summary);
         order.key.reset();
         taken = true;
     }

@@ -9,7 +9,9 @@
 #include <QTimer>
 #include <QVector>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 // The order register as a table: one row per order list entry, with its number at once and the
 // order's date, customer, supplier, status and amount once they are read. The rows can be
@@ -56,8 +58,9 @@ public:
 private:
     struct Order
     {
-        data::OrderSummary summary;
-        bool read = false;
+        QString number;
+        // None until the order's files are read; kept apart, so that a register opens quickly.
+        std::unique_ptr<data::OrderSummary> summary;
         int uses = 0;
         // The key of this order in the sorted column, made when first needed.
         std::optional<QCollatorSortKey> key;
@@ -69,7 +72,7 @@ private:
         const QCollatorSortKey* text = nullptr;
     };
 
-    const Order& orderAt(int position) const { return m_orders.at(m_orderOf.at(position)); }
+    const Order& orderAt(int position) const { return m_orders.at(size_t(m_orderOf.at(position))); }
     QString cellText(int position, int column) const;
     // Runs `change` on the shown rows, keeping the views' selection and current row on their entries.
     void relayout(const std::function<void()>& change);
@@ -79,7 +82,7 @@ private:
 
     QStringList m_entries;
     QVector<int> m_orderOf; // entry position to m_orders
-    QVector<Order> m_orders;
+    std::vector<Order> m_orders;
     QHash<QString, int> m_orderIndex;
     bool m_filtered = false;
     QVector<int> m_filter;

@@ -32,15 +32,14 @@ void OrderRegisterModel::sort(int column, Qt::SortOrder order)
 OrderRegisterModel::SortKey OrderRegisterModel::sortKey(Order& order, int position)
 {
     SortKey key;
-    const data::OrderSummary& summary = order.summary;
-    if (m_sortColumn != Number && !order.read) {
+    if (m_sortColumn != Number && !order.summary) {
         key.rank = NotRead;
         return key;
     }
     const QString text = cellText(position, m_sortColumn);
     if (m_sortColumn == Amount) {
-        key.rank = summary.amount ? Value : Empty;
-        key.number = summary.amount.value_or(0);
+        key.rank = order.summary->amount ? Value : Empty;
+        key.number = order.summary->amount.value_or(0);
         return key;
     }
     if (m_sortColumn == Number && allDigits(text)) {
@@ -73,7 +72,7 @@ void OrderRegisterModel::sortRows(QVector<int>* rows)
     for (int position : qAsConst(*rows)) {
         const int order = m_orderOf.at(position);
         if (!made[size_t(order)]) {
-            keys[size_t(order)] = sortKey(m_orders[order], position);
+            keys[size_t(order)] = sortKey(m_orders[size_t(order)], position);
             made[size_t(order)] = true;
         }
     }
