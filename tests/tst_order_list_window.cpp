@@ -835,17 +835,23 @@ void TestOrderListWindow::sortsAndVoids_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("clicks");
     QTest::addColumn<QStringList>("sorted"); // the Ordernr column afterwards
+    QTest::addColumn<bool>("beforeRead");    // sorted before the orders' files are read
     // x-1 names an order without files; empty values and such entries stay last either way round.
-    QTest::newRow("Ordernr, numbers by value") << 0 << 1 << QStringList{"9", "10", "100001", "300003", "x-1"};
-    QTest::newRow("Ordernr, largest first") << 0 << 2 << QStringList{"300003", "100001", "10", "9", "x-1"};
-    QTest::newRow("Orderdatum, dates before other text") << 1 << 1 << QStringList{"10", "9", "100001", "300003", "x-1"};
-    QTest::newRow("Orderdatum, newest first") << 1 << 2 << QStringList{"100001", "9", "10", "300003", "x-1"};
-    QTest::newRow("Kund, customer numbers by value") << 2 << 1 << QStringList{"100001", "300003", "9", "10", "x-1"};
-    QTest::newRow("Leverantör, Å before Ä") << 3 << 1 << QStringList{"100001", "9", "10", "300003", "x-1"};
-    QTest::newRow("Status by its number") << 4 << 1 << QStringList{"10", "9", "300003", "100001", "x-1"};
-    QTest::newRow("Summa, smallest first") << 5 << 1 << QStringList{"300003", "10", "100001", "9", "x-1"};
-    QTest::newRow("Summa, largest first") << 5 << 2 << QStringList{"9", "100001", "10", "300003", "x-1"};
-    QTest::newRow("a third click, the file's order") << 5 << 3 << QStringList{"100001", "x-1", "10", "300003", "9"};
+    QTest::newRow("Ordernr, numbers by value") << 0 << 1 << QStringList{"9", "10", "100001", "300003", "x-1"} << false;
+    QTest::newRow("Ordernr, largest first") << 0 << 2 << QStringList{"300003", "100001", "10", "9", "x-1"} << false;
+    QTest::newRow("Orderdatum, dates before other text")
+        << 1 << 1 << QStringList{"10", "9", "100001", "300003", "x-1"} << false;
+    QTest::newRow("Orderdatum, newest first") << 1 << 2 << QStringList{"100001", "9", "10", "300003", "x-1"} << false;
+    QTest::newRow("Kund, customer numbers by value")
+        << 2 << 1 << QStringList{"100001", "300003", "9", "10", "x-1"} << false;
+    QTest::newRow("Leverantör, Å before Ä") << 3 << 1 << QStringList{"100001", "9", "10", "300003", "x-1"} << false;
+    QTest::newRow("Status by its number") << 4 << 1 << QStringList{"10", "9", "300003", "100001", "x-1"} << false;
+    QTest::newRow("Summa, smallest first") << 5 << 1 << QStringList{"300003", "10", "100001", "9", "x-1"} << false;
+    QTest::newRow("Summa, largest first") << 5 << 2 << QStringList{"9", "100001", "10", "300003", "x-1"} << false;
+    QTest::newRow("a third click, the file's order")
+        << 5 << 3 << QStringList{"100001", "x-1", "10", "300003", "9"} << false;
+    QTest::newRow("Summa, sorted before the orders are read")
+        << 5 << 1 << QStringList{"300003", "10", "100001", "9", "x-1"} << true;
 }
 
 void TestOrderListWindow::sortsAndVoids()
@@ -853,6 +859,7 @@ void TestOrderListWindow::sortsAndVoids()
     QFETCH(int, column);
     QFETCH(int, clicks);
     QFETCH(QStringList, sorted);
+    QFETCH(bool, beforeRead);
     testsupport::AppFolder folder;
     QString error;
     const QStringList orders[] = {
@@ -871,6 +878,14 @@ void TestOrderListWindow::sortsAndVoids()
 
     frmOrderLista* w = openWindow();
     QCOMPARE(listedRows(w), QStringList({"100001", "x-1", "10", "300003", "9"}));
+    if (beforeRead) {
+        // The orders are sorted in as they are read.
+        clickEntry(w, 2);
+        clickHeader(w, column);
+        QTRY_COMPARE(listedRows(w), sorted);
+        QCOMPARE(w->selectedEntry(), 2);
+        return;
+    }
     QTRY_COMPARE(shownColumn(w, 2), QStringList({"K3 Anna", "Orderfilen saknas", "K10 Åsa", "K4 Bo", "K9 Örjan"}));
     QCOMPARE(shownColumn(w, 1), QStringList({"2026-03-01", "", "2025-12-31", "okänt", "2026-01-15"}));
     QCOMPARE(shownColumn(w, 3), QStringList({"0333", "", "Åhlens", "Ängs", "Zeta Bygg"}));
