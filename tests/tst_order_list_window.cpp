@@ -378,7 +378,7 @@ void TestOrderListWindow::opensFromNewOrderWindow()
 {
     testsupport::AppFolder folder;
     saveOrder("100001", 0);
-    folder.write("Order/Lista.log", "100001\r\n");
+    folder.write("Order/Lista.log", "300003\r\n100001\r\n100001\r\n");
     frmZelOrderNew* main = frmZelOrderNew::instance();
     main->showForm();
     QVERIFY(QTest::qWaitForWindowActive(main));
@@ -386,32 +386,32 @@ void TestOrderListWindow::opensFromNewOrderWindow()
     frmOrderLista* w = frmOrderLista::existing();
     QVERIFY(w && w->isVisible());
     QVERIFY(!w->isModal() && QApplication::activeModalWidget() == nullptr);
-    QCOMPARE(w->entries(), QStringList{"100001"});
+    QCOMPARE(w->entries(), QStringList({"300003", "100001", "100001"}));
 
-    clickEntry(w, 0);
+    clickEntry(w, 2);
 
-    // Another program lists an order: it shows within a moment, the chosen order still chosen. A
-    // second opening brings the same window forward.
-    folder.write("Order/Lista.log", "100001\r\n200002\r\n");
+    // Another program voids the first entry and lists an order: it shows within a moment, the
+    // chosen entry (the second 100001) still chosen. A second opening brings the same window forward.
+    folder.write("Order/Lista.log", "100001\r\n100001\r\n200002\r\n");
     main->mnuOppna->trigger();
     QCOMPARE(frmOrderLista::existing(), w);
-    QTRY_COMPARE(w->entries(), QStringList({"100001", "200002"}));
-    QCOMPARE(shownColumn(w, 2), QStringList({"K100001 Åsa 100001", "Orderfilen saknas"}));
-    QCOMPARE(w->selectedEntry(), 0);
+    QTRY_COMPARE(w->entries(), QStringList({"100001", "100001", "200002"}));
+    QCOMPARE(shownColumn(w, 2), QStringList({"K100001 Åsa 100001", "K100001 Åsa 100001", "Orderfilen saknas"}));
+    QCOMPARE(w->selectedEntry(), 1);
     // It rewrites the chosen order's data file in place, which changes nothing in the folder itself.
     folder.write("Order/100001.OrderData.log",
                  "K7\r\n\xd6rjan\r\n\r\n\r\n100001\r\n2026-12-08\r\nS\r\n2, Skickad\r\n0111\r\nLev\r\n");
-    QTRY_COMPARE(shownColumn(w, 2), QStringList({"K7 Örjan", "Orderfilen saknas"}));
-    QCOMPARE(shownColumn(w, 4), QStringList({"2, Skickad", ""}));
+    QTRY_COMPARE(shownColumn(w, 2), QStringList({"K7 Örjan", "K7 Örjan", "Orderfilen saknas"}));
+    QCOMPARE(shownColumn(w, 4), QStringList({"2, Skickad", "2, Skickad", ""}));
     QCOMPARE(w->dbKund[1]->text(), QString("Örjan"));
-    QCOMPARE(w->selectedEntry(), 0);
+    QCOMPARE(w->selectedEntry(), 1);
 
     QTest::mouseClick(w->Command6, Qt::LeftButton);
     QTRY_VERIFY(frmOrderLista::existing() == nullptr);
     main->mnuOppna->trigger();
     w = frmOrderLista::existing();
     QVERIFY(w);
-    QCOMPARE(w->entries(), QStringList({"100001", "200002"}));
+    QCOMPARE(w->entries(), QStringList({"100001", "100001", "200002"}));
     QCOMPARE(w->outerHeightTwips(), 5175);
     w->close(); // the close box
     QTRY_VERIFY(frmOrderLista::existing() == nullptr);
