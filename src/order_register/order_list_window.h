@@ -103,7 +103,7 @@ private:
     void searchProgress(int done, int total);
     void searchFinished(const QVector<int>& rows);
     void clearSearch();
-    // Shows the given entries of m_all (all of them when not filtered); the selection stays on
+    // Shows the entries at the given positions (all of them when not filtered); the selection stays on
     // its entry when that is still shown.
     void showRows(bool filtered, const QVector<int>& rows);
     // Selects the row of the entry at `position` without showing the order again; false when the
