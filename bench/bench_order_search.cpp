@@ -12,8 +12,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QListView>
 #include <QProgressBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>

@@ -15,8 +15,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListView>
 #include <QPrintPreviewDialog>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>

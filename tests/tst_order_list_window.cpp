@@ -11,11 +11,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
-#include <QListView>
 #include <QPrintPreviewDialog>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QTextDocument>
 
@@ -84,6 +85,23 @@ QStringList listedRows(frmOrderLista* w)
     return texts;
 }
 
+// A column of the register as the clerk reads it, row by row.
+QStringList shownColumn(frmOrderLista* w, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < w->List1->model()->rowCount(); ++row)
+        texts << w->List1->model()->index(row, column).data().toString();
+    return texts;
+}
+
+void clickHeader(frmOrderLista* w, int column)
+{
+    QHeaderView* header = w->List1->horizontalHeader();
+    const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
 template <class T> T* control(QWidget* w, const char* name)
 {
     T* child = w->findChild<T*>(QString::fromLatin1(name));
@@ -125,6 +143,8 @@ private Q_SLOTS:
     void voidsWhileFiltered();
     void searchesOrderFiles_data();
     void searchesOrderFiles();
+    void sortsAndVoids_data();
+    void sortsAndVoids();
 };
 
 void TestOrderListWindow::loadsList_data()
@@ -214,14 +234,19 @@ void TestOrderListWindow::selectionReplacesPrevious_data()
     QTest::addColumn<int>("lines");
     QTest::addColumn<bool>("shows");
     QTest::addColumn<QString>("messageNames");
+    QTest::addColumn<QStringList>("rowSays"); // the second row's Kund and Summa in the register
     const QByteArray full = "K2\r\nBo\r\n\r\n\r\n200002\r\n2026-01-01\r\nS\r\n0\r\n\r\n\r\n";
-    QTest::newRow("another order with one line") << "200002" << full << 1 << true << "";
-    QTest::newRow("another order without lines") << "200002" << full << 0 << true << "";
-    QTest::newRow("data file missing") << "200002" << QByteArray() << 1 << false << "200002";
+    QTest::newRow("another order with one line") << "200002" << full << 1 << true << "" << QStringList{"K2 Bo", "1,00"};
+    QTest::newRow("another order without lines") << "200002" << full << 0 << true << "" << QStringList{"K2 Bo", "0,00"};
+    QTest::newRow("data file missing") << "200002" << QByteArray() << 1 << false << "200002"
+                                       << QStringList{"Orderfilen saknas", "1,00"};
     QTest::newRow("data file of nine lines")
-        << "200002" << full.left(full.lastIndexOf("\r\n", full.size() - 3) + 2) << 0 << false << "200002";
-    QTest::newRow("entry with a path") << "../200002" << full << 0 << false << "../200002";
-    QTest::newRow("empty entry") << "" << QByteArray() << 0 << false << "tom";
+        << "200002" << full.left(full.lastIndexOf("\r\n", full.size() - 3) + 2) << 0 << false << "200002"
+        << QStringList{"Orderfilen är ofullständig: 9 rader av 10", ""};
+    QTest::newRow("entry with a path") << "../200002" << full << 0 << false << "../200002"
+                                       << QStringList{"Inget ordernummer", ""};
+    QTest::newRow("empty entry") << "" << QByteArray() << 0 << false << "tom"
+                                 << QStringList{"Tom rad i orderlistan", ""};
 }
 
 void TestOrderListWindow::selectionReplacesPrevious()
@@ -231,6 +256,7 @@ void TestOrderListWindow::selectionReplacesPrevious()
     QFETCH(int, lines);
     QFETCH(bool, shows);
     QFETCH(QString, messageNames);
+    QFETCH(QStringList, rowSays);
     testsupport::AppFolder folder;
     saveOrder("100001", 4);
     if (!dataFile.isNull())
@@ -241,6 +267,9 @@ void TestOrderListWindow::selectionReplacesPrevious()
     folder.write("Order/Lista.log", "100001\r\n" + second.toLatin1() + "\r\n");
 
     frmOrderLista* w = openWindow();
+    QCOMPARE(listedRows(w), QStringList({"100001", second}));
+    QTRY_COMPARE(shownColumn(w, 2), QStringList({"K100001 Åsa 100001", rowSays.at(0)}));
+    QCOMPARE(shownColumn(w, 5), QStringList({"150,00", rowSays.at(1)}));
     clickEntry(w, 0);
     QCOMPARE(w->ListView1->rowCount(), 4);
     QTest::keyClick(w->List1, Qt::Key_Down);
@@ -348,7 +377,8 @@ void TestOrderListWindow::inertButtonsChangeNothing()
 void TestOrderListWindow::opensFromNewOrderWindow()
 {
     testsupport::AppFolder folder;
-    folder.write("Order/Lista.log", "100001\r\n");
+    saveOrder("100001", 0);
+    folder.write("Order/Lista.log", "300003\r\n100001\r\n100001\r\n");
     frmZelOrderNew* main = frmZelOrderNew::instance();
     main->showForm();
     QVERIFY(QTest::qWaitForWindowActive(main));
@@ -356,20 +386,32 @@ void TestOrderListWindow::opensFromNewOrderWindow()
     frmOrderLista* w = frmOrderLista::existing();
     QVERIFY(w && w->isVisible());
     QVERIFY(!w->isModal() && QApplication::activeModalWidget() == nullptr);
-    QCOMPARE(w->entries(), QStringList{"100001"});
+    QCOMPARE(w->entries(), QStringList({"300003", "100001", "100001"}));
 
-    // A second opening brings the same window forward and does not read the list again.
-    folder.write("Order/Lista.log", "100001\r\n200002\r\n");
+    clickEntry(w, 2);
+
+    // Another program voids the first entry and lists an order: it shows within a moment, the
+    // chosen entry (the second 100001) still chosen. A second opening brings the same window forward.
+    folder.write("Order/Lista.log", "100001\r\n100001\r\n200002\r\n");
     main->mnuOppna->trigger();
     QCOMPARE(frmOrderLista::existing(), w);
-    QCOMPARE(w->entries(), QStringList{"100001"});
+    QTRY_COMPARE(w->entries(), QStringList({"100001", "100001", "200002"}));
+    QCOMPARE(shownColumn(w, 2), QStringList({"K100001 Åsa 100001", "K100001 Åsa 100001", "Orderfilen saknas"}));
+    QCOMPARE(w->selectedEntry(), 1);
+    // It rewrites the chosen order's data file in place, which changes nothing in the folder itself.
+    folder.write("Order/100001.OrderData.log",
+                 "K7\r\n\xd6rjan\r\n\r\n\r\n100001\r\n2026-12-08\r\nS\r\n2, Skickad\r\n0111\r\nLev\r\n");
+    QTRY_COMPARE(shownColumn(w, 2), QStringList({"K7 Örjan", "K7 Örjan", "Orderfilen saknas"}));
+    QCOMPARE(shownColumn(w, 4), QStringList({"2, Skickad", "2, Skickad", ""}));
+    QCOMPARE(w->dbKund[1]->text(), QString("Örjan"));
+    QCOMPARE(w->selectedEntry(), 1);
 
     QTest::mouseClick(w->Command6, Qt::LeftButton);
     QTRY_VERIFY(frmOrderLista::existing() == nullptr);
     main->mnuOppna->trigger();
     w = frmOrderLista::existing();
     QVERIFY(w);
-    QCOMPARE(w->entries(), QStringList({"100001", "200002"}));
+    QCOMPARE(w->entries(), QStringList({"100001", "100001", "200002"}));
     QCOMPARE(w->outerHeightTwips(), 5175);
     w->close(); // the close box
     QTRY_VERIFY(frmOrderLista::existing() == nullptr);
@@ -438,6 +480,10 @@ void TestOrderListWindow::voids()
         MessageBoxScript::answerNext(ui::vbOK);
         QTest::mouseClick(main->Command6, Qt::LeftButton);
         savedNumber = main->dbOrderNr->text();
+        // Saved in this program, it shows in the open register at once.
+        QCoreApplication::processEvents();
+        entries.append(savedNumber);
+        QCOMPARE(w->entries(), entries);
     }
     const QString number = select >= 0 ? entries.at(select) : QString();
     if (number.contains('/'))
@@ -511,23 +557,28 @@ void TestOrderListWindow::hugeValuesStayResponsive()
 
 void TestOrderListWindow::reopensOrder_data()
 {
-    QTest::addColumn<QString>("line5"); // what the data file of entry 100001 says its number is
-    QTest::addColumn<QString>("note");  // in the order window's status bar
+    QTest::addColumn<QString>("line5");   // what the data file of entry 100001 says its number is
+    QTest::addColumn<QString>("note");    // in the order window's status bar
+    QTest::addColumn<QString>("opening"); // "Ändra", Enter or a double-click on the row
     QTest::newRow("its own number") << "100001"
-                                    << "";
+                                    << ""
+                                    << "Ändra";
     // A data file copied or restored from another order names that order: it is never written.
     QTest::newRow("another order's number")
         << "200002"
-        << "Orderfilen angav ordernummer \"200002\"; ordern visas och sparas som 100001.";
+        << "Orderfilen angav ordernummer \"200002\"; ordern visas och sparas som 100001."
+        << "Enter";
     QTest::newRow("a path")
         << "../../outside/evil"
-        << "Orderfilen angav ordernummer \"../../outside/evil\"; ordern visas och sparas som 100001.";
+        << "Orderfilen angav ordernummer \"../../outside/evil\"; ordern visas och sparas som 100001."
+        << "double-click";
 }
 
 void TestOrderListWindow::reopensOrder()
 {
     QFETCH(QString, line5);
     QFETCH(QString, note);
+    QFETCH(QString, opening);
     testsupport::AppFolder folder;
     QStringList values = orderValues("100001");
     values[4] = line5;
@@ -539,7 +590,16 @@ void TestOrderListWindow::reopensOrder()
     frmOrderLista* w = openWindow();
     clickEntry(w, 0);
     QCOMPARE(w->dbOrder[1]->text(), QString("100001"));
-    QTest::mouseClick(w->Command3, Qt::LeftButton);
+    if (opening == "Enter")
+        QTest::keyClick(w->List1, Qt::Key_Return);
+    else if (opening == "double-click") {
+        // As the system sends it: a click, then the second press as a double-click, then its release.
+        const QPoint at = w->List1->visualRect(w->List1->model()->index(0, 3)).center();
+        QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(w->List1->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(w->List1->viewport(), Qt::LeftButton, {}, at);
+    } else
+        QTest::mouseClick(w->Command3, Qt::LeftButton);
 
     frmZelOrderNew* main = frmZelOrderNew::existing();
     QVERIFY(main && main->isVisible());
@@ -562,6 +622,10 @@ void TestOrderListWindow::reopensOrder()
     QCOMPARE(folder.read("Order/200002.OrderData.log"), other);
     QCOMPARE(folder.read("Order/200002.OrderBasket.log"),
              QByteArray("\"200002-0\",\"Skruv, 5 mm\",\"12,50\",\"3\",\"ST\"\r\n"));
+    // The register shows the change at once, and the shown order with it.
+    QCoreApplication::processEvents();
+    QCOMPARE(shownColumn(w, 2).first(), QString("K100001 Åsa Berg"));
+    QCOMPARE(w->dbKund[1]->text(), QString("Åsa Berg"));
     QVERIFY(!QDir(folder.path() + "/../outside").exists());
 
     // The order the window holds is not voided under it.
@@ -582,6 +646,10 @@ void TestOrderListWindow::reopensOrder()
     MessageBoxScript::answerNext(ui::vbOK);
     QTest::mouseClick(main->Command6, Qt::LeftButton);
     QCOMPARE(folder.read("Order/Lista.log"), "100001\r\n200002\r\n" + next.toLatin1() + "\r\n");
+    QCoreApplication::processEvents();
+    QCOMPARE(listedRows(w), QStringList({"100001", "200002", next}));
+    QCOMPARE(shownColumn(w, 4).last(), QString("1, Created not printed"));
+    QCOMPARE(shownColumn(w, 5).last(), QString("0,00"));
     QCOMPARE(folder.read("Order/" + next + ".OrderData.log"),
              "\r\n\r\n\r\n\r\n" + next.toLatin1() + "\r\n" + QDate::currentDate().toString("yyyy-MM-dd").toLatin1() +
                  "\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n\r\n\r\n");
@@ -813,6 +881,86 @@ void TestOrderListWindow::searchesOrderFiles()
     QCOMPARE(listedRows(w).size(), 4);
     QCOMPARE(w->selectedEntry(), entry);
     QCOMPARE(w->dbKund[1]->text(), name);
+}
+
+void TestOrderListWindow::sortsAndVoids_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QStringList>("sorted"); // the Ordernr column afterwards
+    QTest::addColumn<bool>("beforeRead");    // sorted before the orders' files are read
+    // x-1 names an order without files; empty values and such entries stay last either way round.
+    QTest::newRow("Ordernr, numbers by value") << 0 << 1 << QStringList{"9", "10", "100001", "300003", "x-1"} << false;
+    QTest::newRow("Ordernr, largest first") << 0 << 2 << QStringList{"300003", "100001", "10", "9", "x-1"} << false;
+    QTest::newRow("Orderdatum, dates before other text")
+        << 1 << 1 << QStringList{"10", "9", "100001", "300003", "x-1"} << false;
+    QTest::newRow("Orderdatum, newest first") << 1 << 2 << QStringList{"100001", "9", "10", "300003", "x-1"} << false;
+    QTest::newRow("Kund, customer numbers by value")
+        << 2 << 1 << QStringList{"100001", "300003", "9", "10", "x-1"} << false;
+    QTest::newRow("Leverantör, Å before Ä") << 3 << 1 << QStringList{"100001", "9", "10", "300003", "x-1"} << false;
+    QTest::newRow("Status by its number") << 4 << 1 << QStringList{"10", "9", "300003", "100001", "x-1"} << false;
+    QTest::newRow("Summa, smallest first") << 5 << 1 << QStringList{"300003", "10", "100001", "9", "x-1"} << false;
+    QTest::newRow("Summa, largest first") << 5 << 2 << QStringList{"9", "100001", "10", "300003", "x-1"} << false;
+    QTest::newRow("a third click, the file's order")
+        << 5 << 3 << QStringList{"100001", "x-1", "10", "300003", "9"} << false;
+    QTest::newRow("Summa, sorted before the orders are read")
+        << 5 << 1 << QStringList{"300003", "10", "100001", "9", "x-1"} << true;
+}
+
+void TestOrderListWindow::sortsAndVoids()
+{
+    QFETCH(int, column);
+    QFETCH(int, clicks);
+    QFETCH(QStringList, sorted);
+    QFETCH(bool, beforeRead);
+    testsupport::AppFolder folder;
+    QString error;
+    const QStringList orders[] = {
+        {"K9", "Örjan", "08", "1", "9", "2026-01-15", "S", "2, Skickad", "0222", "Zeta Bygg"},
+        {"K10", "Åsa", "", "", "10", "2025-12-31", "S", "1, Ny", "0111", "Åhlens"},
+        {"K3", "Anna", "", "", "100001", "2026-03-01", "S", "10, Levererad", "0333", ""},
+        {"K4", "Bo", "", "", "300003", "okänt", "S", "3, Packad", "0444", "Ängs"},
+    };
+    for (const QStringList& values : orders)
+        QVERIFY(data::writeOrderData(values.at(4), values, &error));
+    QVERIFY(data::appendOrderLine("9", {"A", "Ugn", "1 249,00", "1", "ST"}, &error));
+    for (int i = 0; i < 2; ++i)
+        QVERIFY(data::appendOrderLine("10", {"B", "Skruv", "12,50", "3", "ST"}, &error));
+    QVERIFY(data::appendOrderLine("100001", {"C", "Rör", "999,5", "1", "M"}, &error));
+    folder.write("Order/Lista.log", "100001\r\nx-1\r\n10\r\n300003\r\n9\r\n");
+
+    frmOrderLista* w = openWindow();
+    QCOMPARE(listedRows(w), QStringList({"100001", "x-1", "10", "300003", "9"}));
+    if (beforeRead) {
+        // The orders are sorted in as they are read.
+        clickEntry(w, 2);
+        clickHeader(w, column);
+        QTRY_COMPARE(listedRows(w), sorted);
+        QCOMPARE(w->selectedEntry(), 2);
+        return;
+    }
+    QTRY_COMPARE(shownColumn(w, 2), QStringList({"K3 Anna", "Orderfilen saknas", "K10 Åsa", "K4 Bo", "K9 Örjan"}));
+    QCOMPARE(shownColumn(w, 1), QStringList({"2026-03-01", "", "2025-12-31", "okänt", "2026-01-15"}));
+    QCOMPARE(shownColumn(w, 3), QStringList({"0333", "", "Åhlens", "Ängs", "Zeta Bygg"}));
+    QCOMPARE(shownColumn(w, 4), QStringList({"10, Levererad", "", "1, Ny", "3, Packad", "2, Skickad"}));
+    QCOMPARE(shownColumn(w, 5), QStringList({"999,50", "", "75,00", "0,00", "1 249,00"}));
+    clickEntry(w, 2);
+    QCOMPARE(w->dbKund[1]->text(), QString("Åsa"));
+
+    for (int i = 0; i < clicks; ++i)
+        clickHeader(w, column);
+    QCOMPARE(listedRows(w), sorted);
+    // The chosen order stays chosen, counted in the file's order.
+    QCOMPARE(w->selectedEntry(), 2);
+    QCOMPARE(w->List1->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(w->List1->selectionModel()->selectedRows().first().row(), int(sorted.indexOf("10")));
+
+    MessageBoxScript::answerNext(ui::vbYes);
+    QTest::mouseClick(w->Command4, Qt::LeftButton);
+    QCOMPARE(folder.read("Order/Lista.log"), QByteArray("100001\r\nx-1\r\n300003\r\n9\r\n"));
+    QVERIFY(!folder.exists("Order/10.OrderData.log") && folder.exists("Order/9.OrderData.log"));
+    sorted.removeOne("10");
+    QCOMPARE(listedRows(w), sorted);
 }
 
 QTEST_MAIN(TestOrderListWindow)

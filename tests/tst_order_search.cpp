@@ -1,7 +1,11 @@
 #include "data/order_files.h"
 #include "data/order_search.h"
+#include "data/order_summary.h"
 #include "test_support.h"
 
+#include <QDir>
+#include <QFile>
+#include <QMutex>
 #include <QTest>
 
 class TestOrderSearch : public QObject
@@ -13,6 +17,9 @@ private Q_SLOTS:
     void matches();
     void findsInListOrder_data();
     void findsInListOrder();
+    void summarises_data();
+    void summarises();
+    void readsAgainWhatChanged();
 };
 
 void TestOrderSearch::matches_data()
@@ -89,6 +96,121 @@ void TestOrderSearch::findsInListOrder()
                  entries, "öBERG", cancel, [&](int done) { last = done; }, threads),
              found);
     QCOMPARE(last, cancelled ? 0 : 2000);
+}
+
+void TestOrderSearch::summarises_data()
+{
+    // How the files stand: the bytes, "" for none, "folder" or "link" for those in their place.
+    QTest::addColumn<QByteArray>("dataFile");
+    QTest::addColumn<QByteArray>("basketFile");
+    QTest::addColumn<QString>("customer");
+    QTest::addColumn<QString>("supplier");
+    QTest::addColumn<double>("amount"); // -1: none
+    QTest::addColumn<int>("linesLeftOut");
+    QTest::addColumn<QString>("problem");
+    const QByteArray whole = "K-1007\r\n\xc5sa \xd6"
+                             "berg\r\n08\r\n123\r\n211532\r\n2026-12-07\r\nS\r\n1, Ny\r\n"
+                             "0111\r\nBeijer Bygg\r\n";
+    const QByteArray lines = "\"A\",\"Ugn\",\"1 249,00\",\"1\",\"ST\"\r\n\"B\",\"Skruv\",\"0,5\",\"3\",\"ST\"\r\n";
+    QTest::newRow("whole order") << whole << lines << "K-1007 Åsa Öberg"
+                                 << "Beijer Bygg" << 1250.5 << 0 << "";
+    QByteArray noName = whole;
+    noName.replace("Beijer Bygg", "");
+    noName.replace("K-1007", "");
+    QTest::newRow("supplier without a name, customer without a number") << noName << QByteArray() << "Åsa Öberg"
+                                                                        << "0111" << 0.0 << 0 << "";
+    QTest::newRow("a line without a price is left out") << whole << lines + "\"C\",\"Rör\",\"\",\"2\",\"M\"\r\n"
+                                                        << "K-1007 Åsa Öberg"
+                                                        << "Beijer Bygg" << 1250.5 << 1 << "";
+    QTest::newRow("a damaged line") << whole << "\"C\",\"R\xf6r\r\n" + lines << "K-1007 Åsa Öberg"
+                                    << "Beijer Bygg" << 1250.5 << 0 << "Orderraderna är delvis skadade";
+    QTest::newRow("basket is a folder") << whole << QByteArray("folder") << "K-1007 Åsa Öberg"
+                                        << "Beijer Bygg" << -1.0 << 0
+                                        << "Orderraderna kan inte läsas: sökvägen är en mapp, ingen vanlig fil";
+    QTest::newRow("data file is a link") << QByteArray("link") << lines << ""
+                                         << "" << 1250.5 << 0
+                                         << "Orderfilen kan inte läsas: filen är en symbolisk länk";
+    QTest::newRow("data file missing, lines still summed") << QByteArray() << lines << ""
+                                                           << "" << 1250.5 << 0 << "Orderfilen saknas";
+    QTest::newRow("no files at all") << QByteArray() << QByteArray() << ""
+                                     << "" << -1.0 << 0 << "Orderfilen saknas";
+    QByteArray longName = whole;
+    longName.replace("\xc5sa \xd6"
+                     "berg",
+                     QByteArray(300000, 'x'));
+    QTest::newRow("data file larger than one quick read")
+        << longName << lines << "K-1007 " + QString(1017, 'x') << "Beijer Bygg" << 1250.5 << 0 << "";
+}
+
+void TestOrderSearch::summarises()
+{
+    QFETCH(QByteArray, dataFile);
+    QFETCH(QByteArray, basketFile);
+    QFETCH(QString, customer);
+    QFETCH(QString, supplier);
+    QFETCH(double, amount);
+    QFETCH(int, linesLeftOut);
+    QFETCH(QString, problem);
+    testsupport::AppFolder folder;
+    const QStringList names{"Order/211532.OrderData.log", "Order/211532.OrderBasket.log"};
+    const QByteArray contents[] = {dataFile, basketFile};
+    for (int i = 0; i < 2; ++i) {
+        if (contents[i] == "folder")
+            QVERIFY(QDir(folder.path()).mkpath(names.at(i)));
+        else if (contents[i] == "link")
+            QVERIFY(QFile::link(folder.file("Order/other.log"), folder.file(names.at(i))));
+        else if (!contents[i].isEmpty())
+            folder.write(names.at(i), contents[i]);
+    }
+    folder.write("Order/other.log", QByteArray(dataFile).replace("link", ""));
+
+    const data::OrderSummary summary = data::readOrderSummary("211532");
+    QCOMPARE(summary.number, QString("211532"));
+    QCOMPARE(summary.customer, customer);
+    QCOMPARE(summary.supplier, supplier);
+    QCOMPARE(summary.amount.value_or(-1), amount);
+    QCOMPARE(summary.linesLeftOut, linesLeftOut);
+    QCOMPARE(summary.problem, problem);
+    QCOMPARE(summary.date, QString(customer.isEmpty() ? "" : "2026-12-07"));
+    QCOMPARE(summary.status, QString(customer.isEmpty() ? "" : "1, Ny"));
+}
+
+void TestOrderSearch::readsAgainWhatChanged()
+{
+    testsupport::AppFolder folder;
+    const QStringList numbers{"100001", "200002", "300003", "../400004", "500005"};
+    for (const QString& number : numbers.mid(0, 3))
+        folder.write("Order/" + number + ".OrderData.log",
+                     "K\r\n" + number.toLatin1() + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    folder.write("Order/300003.OrderBasket.log", "\"A\",\"Ugn\",\"10\",\"1\",\"ST\"\r\n");
+    const std::atomic_bool cancel{false};
+    QMutex guard;
+    QVector<data::OrderSummary> read;
+    const auto deliver = [&](QVector<data::OrderSummary> batch) {
+        QMutexLocker lock(&guard);
+        read += batch;
+    };
+    data::readOrderSummaries(numbers, {}, cancel, deliver, 2);
+    QCOMPARE(read.size(), 5);
+    QVector<data::OrderStamps> known(numbers.size());
+    for (const data::OrderSummary& summary : qAsConst(read))
+        known[numbers.indexOf(summary.number)] = summary.stamps;
+
+    // Another program rewrites one data file in place, adds a line to a basket and saves 500005.
+    folder.write("Order/200002.OrderData.log", "K\r\n\xc5sa\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    QFile basket(folder.file("Order/300003.OrderBasket.log"));
+    QVERIFY(basket.open(QIODevice::Append));
+    basket.write("\"B\",\"Ugn\",\"5\",\"1\",\"ST\"\r\n");
+    basket.close();
+    folder.write("Order/500005.OrderData.log", "K\r\nBo\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    read.clear();
+    data::readOrderSummaries(numbers, known, cancel, deliver, 2);
+    std::sort(read.begin(), read.end(), [](const auto& a, const auto& b) { return a.number < b.number; });
+    QCOMPARE(read.size(), 3);
+    QCOMPARE(read.at(0).customer, QString("K Åsa"));
+    QCOMPARE(read.at(1).number, QString("300003"));
+    QCOMPARE(read.at(1).amount.value_or(-1), 15.0);
+    QCOMPARE(read.at(2).customer, QString("K Bo"));
 }
 
 QTEST_GUILESS_MAIN(TestOrderSearch)

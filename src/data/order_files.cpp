@@ -2,6 +2,7 @@
 
 #include "data/app_folder.h"
 #include "data/file_lock.h"
+#include "data/order_changes.h"
 #include "data/order_delivery.h"
 #include "data/order_folder_tidy.h"
 #include "data/record_io.h"
@@ -114,7 +115,8 @@ bool editBasket(const QString& orderNumber, int row, const OrderLine& expected, 
             continue;
         if (!(OrderLine::fromFields(fields) == expected))
             break;
-        return replaceFile(path, bytes.left(raw.start) + replacement + bytes.mid(raw.end), error);
+        return OrderChanges::announce(
+            orderNumber, replaceFile(path, bytes.left(raw.start) + replacement + bytes.mid(raw.end), error));
     }
     *error = QStringLiteral("Orderraden finns inte längre som den visas i %1; filen har ändrats av något annat. "
                             "Ingenting ändrades.")
@@ -153,7 +155,7 @@ bool writeOrderData(const QString& orderNumber, const QStringList& values, QStri
     QByteArray bytes;
     for (int i = 0; i < kOrderDataLines; ++i)
         bytes += lineRecord(oneLine(values.value(i)));
-    return replaceFile(orderDataPath(orderNumber), bytes, error);
+    return OrderChanges::announce(orderNumber, replaceFile(orderDataPath(orderNumber), bytes, error));
 }
 
 bool readOrderData(const QString& orderNumber, QStringList* values, QString* error)
@@ -184,7 +186,8 @@ bool listOrderOnce(const QString& orderNumber, QString* error)
     // Read under the lock, so that two programs saving the same order cannot both find it missing.
     if (!canWriteFile(path, error) || !lock.acquire(error) || !readOrderList(&entries, error))
         return false;
-    return entries.contains(orderNumber) || appendToFile(path, lineRecord(orderNumber), error);
+    return entries.contains(orderNumber) ||
+           OrderChanges::announce(orderNumber, appendToFile(path, lineRecord(orderNumber), error));
 }
 
 bool readOrderList(QStringList* entries, QString* error)
@@ -208,8 +211,9 @@ bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString*
         return false;
     const QString path = orderBasketPath(orderNumber);
     FileLock lock(path);
-    return fieldsFit(line, path, error) && canWriteFile(path, error) && lock.acquire(error) &&
-           appendToFile(path, quotedRecord(line.fields()), error);
+    const bool written = fieldsFit(line, path, error) && canWriteFile(path, error) && lock.acquire(error) &&
+                         appendToFile(path, quotedRecord(line.fields()), error);
+    return OrderChanges::announce(orderNumber, written);
 }
 
 bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error)
@@ -219,8 +223,12 @@ bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QStr
     if (!entryExists(path))
         return true;
     QString text;
-    if (!readTextFile(path, &text, error))
-        return false;
+    return readTextFile(path, &text, error) && orderBasketLines(text, path, lines, error);
+}
+
+bool orderBasketLines(const QString& text, const QString& path, QVector<OrderLine>* lines, QString* error)
+{
+    lines->clear();
     RecordReader reader(text);
     QStringList damaged;
     QStringList fields;
@@ -270,7 +278,8 @@ bool writeOrderStatus(const QString& orderNumber, const QString& status, QString
     }
     const RawLine& line = lines.at(kStatusLine);
     const QByteArray newLine = encodeWindows1252(oneLine(status));
-    return replaceFile(path, bytes.left(line.start) + newLine + bytes.mid(line.textEnd), error);
+    return OrderChanges::announce(orderNumber,
+                                  replaceFile(path, bytes.left(line.start) + newLine + bytes.mid(line.textEnd), error));
 }
 
 } // namespace data

@@ -32,6 +32,8 @@ bool readOrderList(QStringList* entries, QString* error);
 bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString* error);
 // An order saved without lines has no basket file: that reads as no lines, not as an error.
 bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error);
+// The lines of the text of the basket file at `path`, as readOrderBasket gives them.
+bool orderBasketLines(const QString& text, const QString& path, QVector<OrderLine>* lines, QString* error);
 
 // Changes or removes the line at `row` of an order's basket, rows counted as readOrderBasket gives
 // them. `expected` is the line as the window shows it: when the file no longer holds it at that row

@@ -1,6 +1,7 @@
 #include "data/order_void.h"
 
 #include "data/file_lock.h"
+#include "data/order_changes.h"
 #include "data/order_delivery.h"
 #include "data/order_files.h"
 #include "data/order_folder_tidy.h"
@@ -79,8 +80,10 @@ bool voidOrder(const QString& entry, int occurrence, VoidOutcome* outcome, QStri
             return false;
         outcome->removedFromList = true;
     }
-    return !withFiles || (deleteIfPresent(dataFile, error) && deleteIfPresent(basketFile, error) &&
-                          deleteIfPresent(deliveryFile, error));
+    const bool deleted = !withFiles || (deleteIfPresent(dataFile, error) && deleteIfPresent(basketFile, error) &&
+                                        deleteIfPresent(deliveryFile, error));
+    OrderChanges::announce(entry, outcome->removedFromList || deleted);
+    return deleted;
 }
 
 } // namespace data

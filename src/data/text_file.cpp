@@ -37,8 +37,8 @@ QString folderOf(const QString& path)
     return QFileInfo(path).absolutePath();
 }
 
-// Says why a system call on path failed, in words a clerk understands; the system's own texts
-// are English.
+} // namespace
+
 QString reasonForErrno(int code, const QString& path)
 {
     switch (code) {
@@ -70,6 +70,8 @@ QString reasonForErrno(int code, const QString& path)
         return QStringLiteral("oväntat systemfel (felnummer %1)").arg(code);
     }
 }
+
+namespace {
 
 QString failure(const QString& what, const QString& path, const QString& reason)
 {

@@ -57,6 +57,10 @@ bool canWriteFile(const QString& path, QString* error);
 int removeLeftovers(const QString& folder, const QRegularExpression& pattern, int minimumAgeSeconds,
                     const std::function<bool(const QString&)>& inUse = {});
 
+// Says why a system call on path failed (errno `code`), in words a clerk understands; the
+// system's own texts are English.
+QString reasonForErrno(int code, const QString& path);
+
 // A value quoted in a message: at most a line's worth, so a huge value never floods a box.
 QString quotedForMessage(const QString& value);
 

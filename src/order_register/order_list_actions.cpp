@@ -6,11 +6,12 @@
 #include "order_entry/new_order_window.h"
 #include "order_register/order_list_window.h"
 #include "order_register/order_print_preview.h"
+#include "order_register/order_register_model.h"
 #include "order_register/order_search_runner.h"
 #include "ui/message_box.h"
 
-#include <QListView>
-#include <QStringListModel>
+#include <QTableView>
+#include <algorithm>
 
 namespace {
 const QString kVoidQuestion = QStringLiteral("Vill du makulera markerad beställning?\r\n"
@@ -30,7 +31,7 @@ bool frmOrderLista::readSelectedOrder(QString* number, QStringList* values, QVec
     const int row = selectedEntry();
     if (row < 0)
         return false;
-    *number = m_all.at(row);
+    *number = m_register->entries().at(row);
     QString error;
     if (!data::namesOrderFiles(*number) || !data::readOrderData(*number, values, &error)) {
         ui::MsgBox(QStringLiteral("Ordern %1 kan inte öppnas.\r\n\r\n%2")
@@ -59,14 +60,10 @@ void frmOrderLista::Command4_Click()
     const int row = selectedEntry();
     if (row < 0)
         return;
-    QString number;
     // Equal entries are told apart by position: this is the n-th entry with this text.
-    int occurrence = 0;
-    number = m_all.at(row);
-    for (int i = 0; i < row; ++i) {
-        if (m_all.at(i) == number)
-            ++occurrence;
-    }
+    const QStringList& all = m_register->entries();
+    const QString number = all.at(row);
+    const int occurrence = int(std::count(all.cbegin(), all.cbegin() + row, number));
 
     // The order window would go on writing lines and saves to the files a void deletes.
     const frmZelOrderNew* order = frmZelOrderNew::existing();
@@ -90,15 +87,8 @@ void frmOrderLista::Command4_Click()
         return;
     }
 
-    const int shownRow = shownRowOf(row);
-    m_all.removeAt(row);
-    if (m_filtered) {
-        m_rows.remove(shownRow);
-        for (int i = shownRow; i < m_rows.size(); ++i)
-            --m_rows[i];
-    }
     m_quiet = true;
-    m_entries->removeRows(shownRow, 1);
+    m_register->removeEntry(row);
     List1->selectionModel()->clear();
     m_quiet = false;
     clearOrder();

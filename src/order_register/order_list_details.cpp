@@ -1,10 +1,12 @@
 // The selected order shown in the order list window: its customer and order values, its lines and
 // total, and a new status picked for it and saved.
+#include "data/file_stamp.h"
 #include "data/order_files.h"
 #include "data/order_total.h"
 #include "data/order_void.h"
 #include "data/text_file.h"
 #include "order_register/order_list_window.h"
+#include "order_register/order_register_model.h"
 #include "pickers/status_picker.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
@@ -13,29 +15,36 @@
 void frmOrderLista::List1_Click()
 {
     const int row = selectedEntry();
-    if (row < 0)
-        return;
-    const QString number = m_all.at(row);
+    if (row >= 0)
+        showOrder(m_register->entries().at(row), true);
+}
+
+void frmOrderLista::showOrder(const QString& number, bool tell)
+{
     m_shownNumber.clear();
     m_pendingStatus.clear();
 
     if (!data::namesOrderFiles(number)) {
         clearOrder();
-        ui::MsgBox(number.isEmpty()
-                       ? QStringLiteral("Den markerade raden i orderlistan är tom och namnger ingen order.")
-                       : QStringLiteral("Raden \"%1\" i orderlistan är inget ordernummer; ingen order kan visas.")
-                             .arg(data::quotedForMessage(number)),
-                   ui::vbOKOnly + ui::vbInformation);
+        if (tell)
+            ui::MsgBox(number.isEmpty()
+                           ? QStringLiteral("Den markerade raden i orderlistan är tom och namnger ingen order.")
+                           : QStringLiteral("Raden \"%1\" i orderlistan är inget ordernummer; ingen order kan visas.")
+                                 .arg(data::quotedForMessage(number)),
+                       ui::vbOKOnly + ui::vbInformation);
         return;
     }
 
+    // Taken before reading, so that a change while reading shows as one afterwards.
+    m_shownStamps = {data::stampFile(data::orderDataPath(number)), data::stampFile(data::orderBasketPath(number))};
     QStringList values;
     QString error;
     if (!data::readOrderData(number, &values, &error)) {
         // The entry stays, so that an order whose files are gone can still be voided.
         clearOrder();
-        ui::MsgBox(QStringLiteral("Ordern %1 kan inte visas.\r\n\r\n%2").arg(data::quotedForMessage(number), error),
-                   ui::vbOKOnly + ui::vbInformation);
+        if (tell)
+            ui::MsgBox(QStringLiteral("Ordern %1 kan inte visas.\r\n\r\n%2").arg(data::quotedForMessage(number), error),
+                       ui::vbOKOnly + ui::vbInformation);
         return;
     }
     dbKund[0]->setText(ui::shownValue(values.at(0)));
@@ -63,7 +72,7 @@ void frmOrderLista::List1_Click()
     ListView1->addRows(rows);
     m_shownNumber = number;
     ui::setStatusText(StatusBar1, data::totalText(data::orderTotal(lines)));
-    if (!basketRead)
+    if (!basketRead && tell)
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
 }
 

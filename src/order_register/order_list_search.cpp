@@ -2,41 +2,51 @@
 // then through the order data files after a pause, with which entry is selected kept across both.
 #include "data/order_search.h"
 #include "order_register/order_list_window.h"
+#include "order_register/order_register_model.h"
 #include "order_register/order_search_runner.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListView>
 #include <QLocale>
 #include <QProgressBar>
-#include <QStringListModel>
+#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 
 QStringList frmOrderLista::entries() const
 {
-    return m_all;
+    return m_register->entries();
 }
 
 int frmOrderLista::selectedEntry() const
 {
-    const QModelIndexList rows = List1->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return -1;
-    const int row = rows.first().row();
-    return m_filtered ? m_rows.value(row, -1) : row;
+    const QModelIndexList cells = List1->selectionModel()->selectedIndexes();
+    return cells.isEmpty() ? -1 : m_register->entryAt(cells.first().row());
 }
 
-int frmOrderLista::shownRowOf(int entry) const
+bool frmOrderLista::reselect(int position)
 {
-    if (!m_filtered)
-        return entry;
-    const auto it = std::lower_bound(m_rows.cbegin(), m_rows.cend(), entry);
-    return it != m_rows.cend() && *it == entry ? int(it - m_rows.cbegin()) : -1;
+    const int row = m_register->rowOf(position);
+    if (row < 0)
+        return false;
+    const bool quiet = m_quiet;
+    m_quiet = true;
+    const QModelIndex index = m_register->index(row, 0);
+    List1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    List1->scrollTo(index);
+    m_quiet = quiet;
+    return true;
 }
 
 bool frmOrderLista::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == List1 && event->type() == QEvent::KeyPress && selectedEntry() >= 0) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Command3_Click();
+            return true;
+        }
+    }
     if (watched == txtSok && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape) {
@@ -54,7 +64,7 @@ bool frmOrderLista::eventFilter(QObject* watched, QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         const QModelIndex current = List1->currentIndex();
         if ((key == Qt::Key_Down || key == Qt::Key_Up) && current.isValid()) {
-            List1->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+            List1->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
             return true;
         }
     }
@@ -70,7 +80,7 @@ void frmOrderLista::onSelectionChanged(const QItemSelection& selected, const QIt
         const QModelIndexList previous = deselected.indexes();
         if (!previous.isEmpty() && previous.first().isValid()) {
             m_quiet = true;
-            List1->selectionModel()->select(previous.first(), QItemSelectionModel::Select);
+            List1->selectionModel()->select(previous.first(), QItemSelectionModel::Select | QItemSelectionModel::Rows);
             m_quiet = false;
         }
         return;
@@ -89,8 +99,9 @@ void frmOrderLista::searchTextChanged()
         return;
     }
     QVector<int> rows;
-    for (int i = 0; i < m_all.size(); ++i) {
-        if (data::numberMatches(m_all.at(i), term))
+    const QStringList& all = m_register->entries();
+    for (int i = 0; i < all.size(); ++i) {
+        if (data::numberMatches(all.at(i), term))
             rows.append(i);
     }
     showRows(true, rows);
@@ -103,9 +114,9 @@ void frmOrderLista::startFullSearch()
     const QString term = data::searchTerm(txtSok->text());
     if (term.isEmpty())
         return;
-    searchProgress(0, m_all.size());
+    searchProgress(0, int(m_register->entries().size()));
     prgSok->setVisible(true);
-    m_search->start(m_all, term);
+    m_search->start(m_register->entries(), term);
 }
 
 void frmOrderLista::searchProgress(int done, int total)
@@ -135,26 +146,11 @@ void frmOrderLista::clearSearch()
 void frmOrderLista::showRows(bool filtered, const QVector<int>& rows)
 {
     const int selected = selectedEntry();
-    m_filtered = filtered;
-    m_rows = filtered ? rows : QVector<int>();
-    QStringList shown;
-    if (filtered) {
-        shown.reserve(rows.size());
-        for (int row : rows)
-            shown.append(m_all.at(row));
-    } else {
-        shown = m_all;
-    }
     m_quiet = true;
-    m_entries->setStringList(shown);
-    const int row = selected >= 0 ? shownRowOf(selected) : -1;
-    if (row >= 0) {
-        const QModelIndex index = m_entries->index(row);
-        List1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        List1->scrollTo(index);
-    }
+    m_register->setFilter(filtered, rows);
+    const bool kept = selected >= 0 && reselect(selected);
     m_quiet = false;
     // An order no longer in the list is no longer shown either.
-    if (selected >= 0 && row < 0)
+    if (selected >= 0 && !kept)
         clearOrder();
 }

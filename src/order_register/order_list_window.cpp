@@ -1,29 +1,31 @@
 // The order list window's controls and layout, loading the list, folding out and in, and closing.
-// The rest of frmOrderLista is in order_list_search.cpp, order_list_details.cpp and
-// order_list_actions.cpp.
+// The rest of frmOrderLista is in order_list_search.cpp, order_list_refresh.cpp,
+// order_list_details.cpp and order_list_actions.cpp.
 #include "order_register/order_list_window.h"
 
 #include "data/order_files.h"
+#include "order_register/order_register_model.h"
 #include "order_register/order_search_runner.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/glyph_button.h"
-#include "ui/list_box_model.h"
 #include "ui/message_box.h"
 #include "ui/report_list_view.h"
 #include "ui/twips.h"
 #include "ui/window_helpers.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
-#include <QListView>
 #include <QProgressBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTimer>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 constexpr int kClientWidth = 8775;
@@ -34,6 +36,8 @@ constexpr int kSupplierRow = 1620;
 constexpr int kSupplierNameLeft = 2280;
 // The clerk stops typing this long before the order files are searched too.
 constexpr int kSearchPauseMs = 400;
+// The register's columns, the last one taking what is left of the table's width.
+constexpr int kColumnWidths[] = {900, 1050, 2250, 1575, 1425};
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, bool bold, int left, int top, int width)
 {
@@ -64,15 +68,33 @@ frmOrderLista::frmOrderLista()
 
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Ordernummer"), false, 120, 120, 2000);
 
-    // A plain string model and uniform rows keep a list of a hundred thousand orders quick.
-    m_entries = new ui::ListBoxModel(this);
-    List1 = new QListView(this);
+    // A model of plain rows of one fixed height keeps a register of a hundred thousand orders quick.
+    m_register = new OrderRegisterModel(this);
+    List1 = new QTableView(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setModel(m_entries);
-    List1->setUniformItemSizes(true);
+    List1->setModel(m_register);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setSelectionBehavior(QAbstractItemView::SelectRows);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setDragEnabled(false);
+    List1->setShowGrid(false);
+    List1->setWordWrap(false);
+    // Tab goes on to the next control, as from a list box, not to the next cell.
+    List1->setTabKeyNavigation(false);
+    List1->verticalHeader()->hide();
+    List1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    List1->verticalHeader()->setDefaultSectionSize(List1->fontMetrics().height() + 4);
+    QHeaderView* header = List1->horizontalHeader();
+    header->setHighlightSections(false);
+    for (int column = 0; column < int(std::size(kColumnWidths)); ++column)
+        header->resizeSection(column, ui::twipsToPixels(kColumnWidths[column]));
+    // Summa takes the rest, so the columns always fit the fixed window.
+    header->setSectionResizeMode(OrderRegisterModel::Amount, QHeaderView::Stretch);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A click on a header sorts by it, a second the other way round, a third back to the file's order.
+    header->setSortIndicatorClearable(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    List1->setSortingEnabled(true);
     List1->installEventFilter(this);
     ui::place(List1, 120, 360, 8535, 1230);
 
@@ -87,6 +109,7 @@ frmOrderLista::frmOrderLista()
     m_searchPause->setSingleShot(true);
     m_searchPause->setInterval(kSearchPauseMs);
     m_search = new OrderSearchRunner(this);
+    setUpRefresh();
 
     Frame1 = new QGroupBox(QStringLiteral("Orderdetaljer"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -155,6 +178,17 @@ frmOrderLista::frmOrderLista()
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
 
     connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmOrderLista::onSelectionChanged);
+    // Enter or a double-click on an order opens it for changing, as "Ändra" does.
+    connect(List1, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && m_register->entryAt(index.row()) == selectedEntry())
+            Command3_Click();
+    });
+    // The chosen order stays in sight when the rows are sorted.
+    connect(header, &QHeaderView::sortIndicatorChanged, this, [this] {
+        const int row = m_register->rowOf(selectedEntry());
+        if (row >= 0)
+            List1->scrollTo(m_register->index(row, 0));
+    });
     connect(Command1, &QPushButton::clicked, this, &frmOrderLista::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmOrderLista::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmOrderLista::Command3_Click);
@@ -203,8 +237,9 @@ void frmOrderLista::Form_Load()
     QString error;
     if (!data::readOrderList(&lines, &error))
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
-    m_all = lines;
+    m_register->setEntries(lines);
     clearSearch();
+    readChangedOrders();
 }
 
 void frmOrderLista::Command1_Click()

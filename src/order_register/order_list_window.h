@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/order_line.h"
+#include "data/order_summary.h"
 #include "pickers/status_receiver.h"
 #include "ui/form.h"
 
@@ -8,14 +9,16 @@
 #include <QPushButton>
 #include <QVector>
 
+class OrderRegisterModel;
 class OrderSearchRunner;
+class OrderSummaryLoader;
+class QFileSystemWatcher;
 class QGroupBox;
 class QItemSelection;
 class QLineEdit;
-class QListView;
 class QProgressBar;
 class QStatusBar;
-class QStringListModel;
+class QTableView;
 class QTimer;
 
 namespace ui {
@@ -23,11 +26,13 @@ class GlyphButton;
 class ReportListView;
 } // namespace ui
 
-// The register of saved orders: lists the order list file, shows the selected order's header and
-// lines, folds out to show the lines, and voids an order. The shown order can be opened for
-// changing, printed, and given a new status.
+// The register of saved orders: a table of the order list file's entries with each order's date,
+// customer, supplier, status and amount, kept current while it is open; it shows the selected
+// order's header and lines, folds out to show the lines, and voids an order. The shown order can be
+// opened for changing, printed, and given a new status.
 // Its members are defined in order_list_window.cpp, order_list_search.cpp (entries, selectedEntry),
-// order_list_details.cpp (receiveStatus) and order_list_actions.cpp, as the private sections say.
+// order_list_refresh.cpp (refresh), order_list_details.cpp (receiveStatus) and
+// order_list_actions.cpp, as the private sections say.
 class frmOrderLista : public ui::Form, public StatusReceiver
 {
     Q_OBJECT
@@ -49,8 +54,11 @@ public:
     QStringList entries() const;
     int selectedEntry() const;
 
+    // Reads the order list again and every order whose files changed since they were read.
+    void refresh();
+
     QLabel* Label1;
-    QListView* List1;
+    QTableView* List1;
     QLabel* lblSok;
     QLineEdit* txtSok;
     QProgressBar* prgSok;
@@ -98,14 +106,31 @@ private:
     void searchProgress(int done, int total);
     void searchFinished(const QVector<int>& rows);
     void clearSearch();
-    // Shows the given entries of m_all (all of them when not filtered); the selection stays on
+    // Shows the entries at the given positions (all of them when not filtered); the selection stays on
     // its entry when that is still shown.
     void showRows(bool filtered, const QVector<int>& rows);
-    // The row of List1 that shows the entry at `entry` in m_all, or -1.
-    int shownRowOf(int entry) const;
+    // Selects the row of the entry at `position` without showing the order again; false when the
+    // entry is not shown.
+    bool reselect(int position);
+
+    // order_list_refresh.cpp: the table kept current.
+    void setUpRefresh();
+    void watchFolder();
+    void folderChanged();
+    // Takes the order list file again, keeping the selection and the search on their entries.
+    void reloadList();
+    // Reads on the loader's threads the orders whose files changed since they were read.
+    void readChangedOrders();
+    void ordersAnnounced();
+    // Reads again the orders in sight whose files changed: a program that rewrites a file in place
+    // changes nothing in the folder itself.
+    void checkShownOrders();
+    void summariesRead(const QVector<data::OrderSummary>& summaries);
 
     // order_list_details.cpp: the selected order shown, and its status.
     void List1_Click();
+    // Shows the order whose files are named by `number`; `tell` says in a message box why it cannot be.
+    void showOrder(const QString& number, bool tell);
     void clearOrder();
     void Command8_Click();
     void Command9_Click();
@@ -117,16 +142,20 @@ private:
     // The selected entry's order read whole, or false after telling the clerk why it cannot be.
     bool readSelectedOrder(QString* number, QStringList* values, QVector<data::OrderLine>* lines);
 
-    // What List1 shows; m_all keeps every entry and m_rows the position in it of each shown row.
-    QStringListModel* m_entries;
-    QStringList m_all;
-    QVector<int> m_rows;
-    bool m_filtered = false;
+    // What List1 shows: every entry, or those a search found, in the file's order or sorted.
+    OrderRegisterModel* m_register;
+    OrderSummaryLoader* m_loader;
+    QFileSystemWatcher* m_watcher;
+    // Another program writes a file in several steps; the register reads after they are done.
+    QTimer* m_settle;
+    QTimer* m_look;
+    QStringList m_announced;
     QTimer* m_searchPause;
     OrderSearchRunner* m_search;
     // Set while the window itself changes the selection, so List1_Click does not run for it.
     bool m_quiet = false;
     // The order shown, and a status picked for it but not yet saved.
     QString m_shownNumber;
+    data::OrderStamps m_shownStamps;
     QString m_pendingStatus;
 };
