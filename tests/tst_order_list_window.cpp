@@ -1,5 +1,6 @@
 #include "data/order_files.h"
 #include "order_entry/new_order_window.h"
+#include "order_register/delivery_dialog.h"
 #include "order_register/order_list_window.h"
 #include "pickers/status_picker.h"
 #include "test_support.h"
@@ -17,6 +18,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
 
@@ -145,6 +147,7 @@ private Q_SLOTS:
     void searchesOrderFiles();
     void sortsAndVoids_data();
     void sortsAndVoids();
+    void receivesDeliveries();
 };
 
 void TestOrderListWindow::loadsList_data()
@@ -715,7 +718,7 @@ void TestOrderListWindow::printsOrder()
     folder.write("System/Orderstatus.log", "1,Skapad\r\n2,Utskriven\r\n");
     preview->accept();
     QCOMPARE(folder.read("Order/100001.OrderData.log").split('\n').at(7), QByteArray("2, Utskriven\r"));
-    QCOMPARE(w->dbOrder[4]->text(), QString("2, Utskriven"));
+    QTRY_COMPARE(w->dbOrder[4]->text(), QString("2, Utskriven"));
 }
 
 void TestOrderListWindow::savesStatus()
@@ -961,6 +964,61 @@ void TestOrderListWindow::sortsAndVoids()
     QVERIFY(!folder.exists("Order/10.OrderData.log") && folder.exists("Order/9.OrderData.log"));
     sorted.removeOne("10");
     QCOMPARE(listedRows(w), sorted);
+}
+
+// Leverera: part of the order arrives, then more than the rest of one line (asked, Nej), then the rest
+// is closed; the file, the status and what the register shows follow each step.
+void TestOrderListWindow::receivesDeliveries()
+{
+    testsupport::AppFolder folder;
+    folder.copyShipped("System/Orderstatus.log");
+    saveOrder("100001", 2); // lines 100001-0 and 100001-1, 3 each
+    folder.write("Order/Lista.log", "100001\r\n");
+    frmOrderLista* w = openWindow();
+    clickEntry(w, 0);
+    QVERIFY(w->ListView1->isColumnHidden(5) && !w->dbLeverans->isVisible());
+    QTest::mouseClick(w->Command5, Qt::LeftButton);
+    frmLeverera* dialog = frmLeverera::existing();
+    QVERIFY(dialog && dialog->isVisible());
+    QTableWidget* rows = dialog->tblRader;
+    QCOMPARE(rows->rowCount(), 2);
+    QCOMPARE(rows->item(0, 2)->text() + "|" + rows->item(0, 3)->text() + "|" + rows->item(0, 4)->text() + "|" +
+                 rows->item(0, 5)->text(),
+             QString("3|0|3|3"));
+    dialog->txtDatum->setText("2026-12-08");
+    rows->item(0, 5)->setText("1,5");
+    rows->item(1, 5)->setText("0");
+    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+    QCOMPARE(folder.read("Order/100001.OrderDelivery.log"),
+             QByteArray("\"2026-12-08\",\"1\",\"100001-0\",\"1,5\"\r\n"));
+    QCOMPARE(folder.read("Order/100001.OrderData.log").split('\n').at(7), QByteArray("4, Delvis levererad\r"));
+    QTRY_COMPARE(w->dbOrder[4]->text(), QString("4, Delvis levererad"));
+    QVERIFY(!w->ListView1->isColumnHidden(5));
+    QCOMPARE(w->ListView1->subItem(0, 5) + "|" + w->ListView1->subItem(0, 6), QString("1,5|1,5"));
+    QCOMPARE(w->dbLeverans->text(), QString("2026-12-08"));
+    QCOMPARE(MessageBoxScript::shown().size(), 0);
+
+    // More than the rest of line 2 is asked about by name, Nej as the default; Nej records nothing.
+    QTest::mouseClick(w->Command5, Qt::LeftButton);
+    dialog = frmLeverera::existing();
+    dialog->tblRader->item(1, 5)->setText("4");
+    MessageBoxScript::answerNext(ui::vbNo);
+    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+    QCOMPARE(MessageBoxScript::shown().last().prompt,
+             QString("Rad 2 (100001-1 Skruv, 5 mm): 4 är mer än resten 3.\r\nVill du ta emot 4 ändå ?"));
+    QCOMPARE(MessageBoxScript::shown().last().defaultAnswer, int(ui::vbNo));
+    QCOMPARE(folder.read("Order/100001.OrderDelivery.log").count('\n'), 1);
+    QVERIFY(dialog->isVisible());
+
+    // The rest will not come: every line still short is closed and the order is delivered.
+    MessageBoxScript::answerNext(ui::vbYes);
+    QTest::mouseClick(dialog->Command3, Qt::LeftButton);
+    const QByteArray today = QDate::currentDate().toString("yyyy-MM-dd").toLatin1();
+    QCOMPARE(folder.read("Order/100001.OrderDelivery.log"), "\"2026-12-08\",\"1\",\"100001-0\",\"1,5\"\r\n\"" + today +
+                                                                "\",\"1\",\"100001-0\",\"avslutad\"\r\n\"" + today +
+                                                                "\",\"2\",\"100001-1\",\"avslutad\"\r\n");
+    QCOMPARE(folder.read("Order/100001.OrderData.log").split('\n').at(7), QByteArray("5, Levererad\r"));
+    QTRY_COMPARE(w->ListView1->subItem(1, 6), QString("avslutad"));
 }
 
 QTEST_MAIN(TestOrderListWindow)

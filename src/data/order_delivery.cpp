@@ -2,6 +2,7 @@
 
 #include "data/app_folder.h"
 #include "data/file_lock.h"
+#include "data/order_changes.h"
 #include "data/order_files.h"
 #include "data/order_status.h"
 #include "data/record_io.h"
@@ -48,7 +49,8 @@ bool appendDeliveries(const QString& orderNumber, const QVector<DeliveryRecord>&
     if (bytes.isEmpty())
         return true;
     FileLock lock(path);
-    return canWriteFile(path, error) && lock.acquire(error) && appendToFile(path, bytes, error);
+    return OrderChanges::announce(orderNumber,
+                                  canWriteFile(path, error) && lock.acquire(error) && appendToFile(path, bytes, error));
 }
 
 bool readDeliveries(const QString& orderNumber, QVector<DeliveryRecord>* records, QString* error)

@@ -3,6 +3,7 @@
 #include "data/order_files.h"
 #include "data/order_number.h"
 #include "data/text_file.h"
+#include "order_entry/new_order_window.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
@@ -138,7 +139,7 @@ void frmLeverera::Command1_Click()
             QStringLiteral("Rad %1 (%2 %3): %4 är mer än resten %5.\r\nVill du ta emot %4 ändå ?")
                 .arg(QString::number(row + 1), data::quotedForMessage(line.articleNumber),
                      data::quotedForMessage(line.description), quantity, m_standing.at(row).rest().toString());
-        if (ui::MsgBox(question, ui::vbYesNo + ui::vbQuestion, kTitle) != ui::vbYes)
+        if (ui::MsgBox(question, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, kTitle) != ui::vbYes)
             return;
     }
     if (records.isEmpty()) {
@@ -165,7 +166,7 @@ void frmLeverera::Command3_Click()
     }
     if (ui::MsgBox(QStringLiteral("Vill du avsluta resten av ordern ?\r\nDet som inte har levererats kommer inte, "
                                   "och raderna räknas som klara."),
-                   ui::vbYesNo + ui::vbQuestion, QStringLiteral("Avsluta rest")) != ui::vbYes)
+                   ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, QStringLiteral("Avsluta rest")) != ui::vbYes)
         return;
     record(records);
 }
@@ -181,6 +182,9 @@ void frmLeverera::record(const QVector<data::DeliveryRecord>& records)
     if (!note.isEmpty())
         ui::MsgBox(QStringLiteral("Leveransen är sparad, men orderns status kunde inte ändras.\r\n\r\n%1").arg(note),
                    ui::vbOKOnly + ui::vbCritical, kTitle);
+    // The order window holding this order takes its new status over, so its next save keeps it.
+    if (frmZelOrderNew* order = frmZelOrderNew::existing(); order && !status.isEmpty())
+        order->statusChangedOnFile(m_number, status);
     const QString number = m_number;
     unload();
     Q_EMIT recorded(number);

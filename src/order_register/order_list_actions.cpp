@@ -4,6 +4,7 @@
 #include "data/order_void.h"
 #include "data/text_file.h"
 #include "order_entry/new_order_window.h"
+#include "order_register/delivery_dialog.h"
 #include "order_register/order_list_window.h"
 #include "order_register/order_print_preview.h"
 #include "order_register/order_register_model.h"
@@ -105,6 +106,12 @@ void frmOrderLista::Command4_Click()
                                   "och har lämnats som den var.")
                        .arg(shownNumber),
                    ui::vbOKOnly + ui::vbInformation);
+}
+
+void frmOrderLista::Command5_Click()
+{
+    if (!m_shownNumber.isEmpty())
+        frmLeverera::instance()->openFor(m_shownNumber);
 }
 
 void frmOrderLista::Command7_Click()

@@ -1,6 +1,7 @@
 // The selected order shown in the order list window: its customer and order values, its lines and
 // total, and a new status picked for it and saved.
 #include "data/file_stamp.h"
+#include "data/order_delivery.h"
 #include "data/order_files.h"
 #include "data/order_total.h"
 #include "data/order_void.h"
@@ -64,12 +65,20 @@ void frmOrderLista::showOrder(const QString& number, bool tell)
 
     ListView1->clearRows();
     QVector<data::OrderLine> lines;
-    const bool basketRead = data::readOrderBasket(number, &lines, &error);
+    bool basketRead = data::readOrderBasket(number, &lines, &error);
+    QVector<data::DeliveryRecord> deliveries;
+    QString deliveryError;
+    if (!data::readDeliveries(number, &deliveries, &deliveryError) && basketRead) {
+        basketRead = false;
+        error = deliveryError;
+    }
+    const QVector<data::LineDelivery> standing = data::lineDeliveries(lines, deliveries);
     QVector<QStringList> rows;
     rows.reserve(lines.size());
-    for (const data::OrderLine& line : lines)
-        rows.append(line.fields());
+    for (int i = 0; i < lines.size(); ++i)
+        rows.append(lines.at(i).fields() << standing.at(i).receivedText() << standing.at(i).restText());
     ListView1->addRows(rows);
+    showDeliveries(!deliveries.isEmpty(), data::lastDeliveryDate(deliveries));
     m_shownNumber = number;
     ui::setStatusText(StatusBar1, data::totalText(data::orderTotal(lines)));
     if (!basketRead && tell)
@@ -87,6 +96,17 @@ void frmOrderLista::clearOrder()
         label->clear();
     placeSupplier();
     ListView1->clearRows();
+    showDeliveries(false, QString());
+}
+
+void frmOrderLista::showDeliveries(bool any, const QString& lastDate)
+{
+    constexpr int kReceivedColumn = 5;
+    for (int column = kReceivedColumn; column < kReceivedColumn + 2; ++column)
+        ListView1->setColumnHidden(column, !any);
+    lblLeverans->setVisible(any);
+    dbLeverans->setVisible(any);
+    dbLeverans->setText(any ? ui::shownValue(lastDate) : QString());
 }
 
 void frmOrderLista::Command8_Click()
@@ -116,10 +136,4 @@ void frmOrderLista::Command9_Click()
     }
     m_pendingStatus.clear();
     dbOrder[4]->setText(ui::shownValue(values.at(7)));
-}
-
-void frmOrderLista::orderChanged(const QString& number)
-{
-    if (!number.isEmpty() && number == m_shownNumber)
-        List1_Click();
 }

@@ -122,6 +122,9 @@ frmOrderLista::frmOrderLista()
             makeLabel(Frame1, QStringLiteral("lblKundData(%1)").arg(i), customerCaptions.at(i), true, 120, top, 900);
         dbKund[i] = makeLabel(Frame1, QStringLiteral("dbKund(%1)").arg(i), QString(), false, 1080, top, 3060);
     }
+    // Shown only for an order that has had a delivery.
+    lblLeverans = makeLabel(Frame1, QStringLiteral("lblLeverans"), QStringLiteral("Levererad"), true, 120, 1200, 900);
+    dbLeverans = makeLabel(Frame1, QStringLiteral("dbLeverans"), QString(), false, 1080, 1200, 3060);
 
     const QStringList orderCaptions{QStringLiteral("Leverantör"), QStringLiteral("Order nr"),
                                     QStringLiteral("Orderdatum"), QStringLiteral("Säljare"), QStringLiteral("Status")};
@@ -160,6 +163,10 @@ frmOrderLista::frmOrderLista()
     ListView1->addColumn(QStringLiteral("á-pris"), 800);
     ListView1->addColumn(QStringLiteral("Antal"), 800);
     ListView1->addColumn(QStringLiteral("Enhet"), 600);
+    // What has arrived and what is still to come, for an order that has deliveries.
+    ListView1->addColumn(QStringLiteral("Levererat"), 800);
+    ListView1->addColumn(QStringLiteral("Rest"), 800);
+    showDeliveries(false, QString());
 
     // Collapsed, the status bar lies over the top of the line list.
     StatusBar1 = ui::addStatusBar(this);
@@ -194,6 +201,7 @@ frmOrderLista::frmOrderLista()
     connect(Command3, &QPushButton::clicked, this, &frmOrderLista::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmOrderLista::Command4_Click);
     connect(Command6, &QPushButton::clicked, this, &frmOrderLista::Command6_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmOrderLista::Command5_Click);
     connect(Command7, &QPushButton::clicked, this, &frmOrderLista::Command7_Click);
     // Esc in the search field clears the search; elsewhere it is "Stäng". Ctrl+P is "Utskrift".
     closeOnEscape(Command6);
@@ -213,6 +221,7 @@ void frmOrderLista::nameControls()
 {
     ui::speak(List1, QStringLiteral("Orderlista"), ui::spokenCaption(Label1->text()));
     ui::speak(ListView1, QStringLiteral("Orderrader"));
+    ui::describeAfter(dbLeverans, lblLeverans);
     ui::nameAfter(txtSok, lblSok);
     ui::speak(prgSok, QStringLiteral("Sökning"));
     ui::speak(Command8, QStringLiteral("Välj status"));

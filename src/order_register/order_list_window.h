@@ -67,6 +67,8 @@ public:
     QLabel* dbKund[3];
     QLabel* lblOrderData[5];
     QLabel* dbOrder[6];
+    QLabel* lblLeverans; // the last delivery's date
+    QLabel* dbLeverans;
     ui::GlyphButton* Command8;
     QPushButton* Command9;
     ui::GlyphButton* Command1;
@@ -80,9 +82,6 @@ public:
     QStatusBar* StatusBar1;
 
     void receiveStatus(const QString& id, const QString& description) override;
-
-    // The files of `number` were changed by this program elsewhere; the shown order follows.
-    void orderChanged(const QString& number);
 
 protected:
     void Form_Load() override;
@@ -132,12 +131,15 @@ private:
     // Shows the order whose files are named by `number`; `tell` says in a message box why it cannot be.
     void showOrder(const QString& number, bool tell);
     void clearOrder();
+    // The line list's Levererat and Rest columns and the last delivery's date, for an order that has any.
+    void showDeliveries(bool any, const QString& lastDate);
     void Command8_Click();
     void Command9_Click();
 
     // order_list_actions.cpp: Ändra, Makulera and Utskrift on the selected order.
     void Command3_Click();
     void Command4_Click();
+    void Command5_Click();
     void Command7_Click();
     // The selected entry's order read whole, or false after telling the clerk why it cannot be.
     bool readSelectedOrder(QString* number, QStringList* values, QVector<data::OrderLine>* lines);

@@ -5,7 +5,6 @@
 #include "data/order_status.h"
 #include "data/text_file.h"
 #include "order_entry/new_order_window.h"
-#include "order_register/order_list_window.h"
 #include "order_register/order_printout.h"
 #include "ui/message_box.h"
 
@@ -32,8 +31,6 @@ void markPrinted(const QString& number)
     }
     if (frmZelOrderNew* order = frmZelOrderNew::existing())
         order->statusChangedOnFile(number, status);
-    if (frmOrderLista* list = frmOrderLista::existing())
-        list->orderChanged(number);
 }
 } // namespace
 
