@@ -1004,6 +1004,7 @@ void TestOrderListWindow::receivesDeliveries()
     dialog->tblRader->item(1, 5)->setText("4");
     MessageBoxScript::answerNext(ui::vbNo);
     QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+    QCOMPARE(MessageBoxScript::shown().size(), 1);
     QCOMPARE(MessageBoxScript::shown().last().prompt,
              QString("Rad 2 (100001-1 Skruv, 5 mm): 4 är mer än resten 3.\r\nVill du ta emot 4 ändå ?"));
     QCOMPARE(MessageBoxScript::shown().last().defaultAnswer, int(ui::vbNo));
