@@ -62,23 +62,14 @@ bool readDeliveries(const QString& orderNumber, QVector<DeliveryRecord>* records
     QString text;
     if (!readTextFile(path, &text, error))
         return false;
-    RecordReader reader(text);
     QStringList damaged;
-    QStringList fields;
-    for (int lineNumber = 1; !reader.atEnd(); ++lineNumber) {
-        const QString line = reader.readLine();
-        if (line.isEmpty())
-            continue;
-        // Each record stands on a line of its own, so a torn one never takes the next with it.
-        RecordReader record(line);
+    for (const QStringList& fields : recordsOnLines(text, kDeliveryFields, &damaged)) {
         bool numberOk = false;
-        const bool whole = record.readFields(kDeliveryFields, &fields) && record.lastFieldClosed();
-        const int position = whole ? fields.at(1).toInt(&numberOk) : 0;
-        if (!whole || !numberOk || position < 1) {
-            damaged << QString::number(lineNumber);
-            continue;
-        }
-        records->append({fields.at(0), position, fields.at(2), fields.at(3)});
+        const int position = fields.at(1).toInt(&numberOk);
+        if (numberOk && position >= 1)
+            records->append({fields.at(0), position, fields.at(2), fields.at(3)});
+        else
+            damaged << QStringLiteral("med radnummer \"%1\"").arg(quotedForMessage(fields.at(1)));
     }
     if (damaged.isEmpty())
         return true;

@@ -229,19 +229,9 @@ bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QStr
 bool orderBasketLines(const QString& text, const QString& path, QVector<OrderLine>* lines, QString* error)
 {
     lines->clear();
-    RecordReader reader(text);
     QStringList damaged;
-    QStringList fields;
-    for (int lineNumber = 1; !reader.atEnd(); ++lineNumber) {
-        const QString line = reader.readLine();
-        if (line.isEmpty())
-            continue;
-        if (!basketRecord(line, &fields)) {
-            damaged << QString::number(lineNumber);
-            continue;
-        }
+    for (const QStringList& fields : recordsOnLines(text, kBasketFields, &damaged))
         lines->append(OrderLine::fromFields(fields));
-    }
     if (damaged.isEmpty())
         return true;
     *error = QStringLiteral("Orderraderna i %1 är skadade på rad %2; de raderna visas inte.")

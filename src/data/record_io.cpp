@@ -32,6 +32,24 @@ QByteArray quotedRecord(const QStringList& fields)
     return encodeWindows1252(record) + "\r\n";
 }
 
+QVector<QStringList> recordsOnLines(const QString& text, int count, QStringList* damaged)
+{
+    QVector<QStringList> records;
+    RecordReader reader(text);
+    QStringList fields;
+    for (int lineNumber = 1; !reader.atEnd(); ++lineNumber) {
+        const QString line = reader.readLine();
+        if (line.isEmpty())
+            continue;
+        RecordReader record(line);
+        if (record.readFields(count, &fields) && record.lastFieldClosed())
+            records.append(fields);
+        else
+            damaged->append(QString::number(lineNumber));
+    }
+    return records;
+}
+
 RecordReader::RecordReader(QString text) : m_text(std::move(text)) {}
 
 bool RecordReader::isLineEnd(qsizetype pos) const

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace data {
 
@@ -12,6 +13,12 @@ QByteArray lineRecord(const QString& value);
 // Quoted record: every field in double quotes, separated by single commas, then CR LF.
 // A quote inside a field is written as it is; the format has no escape for it.
 QByteArray quotedRecord(const QStringList& fields);
+
+// Reads a file of quoted records that stand one to a line (an order's lines, its deliveries): every
+// line that is not empty is one record of `count` fields. A line that is no whole record (a write cut
+// short) is no record, and its open quote ends with its line, so it never takes the next one with it;
+// its number, counted from 1, goes to *damaged.
+QVector<QStringList> recordsOnLines(const QString& text, int count, QStringList* damaged);
 
 // Reads the text of a whole file by lines or by fields. Lines may end in CR LF, LF or CR,
 // so that files edited on another system still read; a final line end gives no extra record.
