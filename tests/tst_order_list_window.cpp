@@ -977,6 +977,12 @@ void TestOrderListWindow::receivesDeliveries()
     frmOrderLista* w = openWindow();
     clickEntry(w, 0);
     QVERIFY(w->ListView1->isColumnHidden(5) && !w->dbLeverans->isVisible());
+    // Esc is Avbryt: nothing is recorded.
+    QTest::mouseClick(w->Command5, Qt::LeftButton);
+    QVERIFY(frmLeverera::existing() && frmLeverera::existing()->isVisible());
+    QTest::keyClick(frmLeverera::existing()->txtDatum, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!frmLeverera::existing() && !folder.exists("Order/100001.OrderDelivery.log"));
     QTest::mouseClick(w->Command5, Qt::LeftButton);
     frmLeverera* dialog = frmLeverera::existing();
     QVERIFY(dialog && dialog->isVisible());

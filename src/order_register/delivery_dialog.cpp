@@ -66,9 +66,9 @@ frmLeverera::frmLeverera()
     for (int column = 0; column < kColumns; ++column)
         tblRader->setColumnWidth(column, ui::twipsToPixels(widths[column]));
 
-    Command3 = ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Avsluta rest"), 120, 3960, 1400);
-    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 6405, 3960, 1095);
-    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 7560, 3960, 1095);
+    Command3 = ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Avsluta &rest"), 120, 3960, 1400);
+    Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("&OK"), 6405, 3960, 1095);
+    Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Avbryt"), 7560, 3960, 1095);
 
     ui::nameAfter(txtDatum, lblDatum);
     ui::speak(tblRader, QStringLiteral("Orderrader att leverera"));
@@ -76,6 +76,7 @@ frmLeverera::frmLeverera()
     connect(Command1, &QPushButton::clicked, this, &frmLeverera::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmLeverera::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmLeverera::Command3_Click);
+    closeOnEscape(Command2);
     ui::centreOnScreen(this);
 }
 

@@ -37,7 +37,7 @@ constexpr int kSupplierNameLeft = 2280;
 // The clerk stops typing this long before the order files are searched too.
 constexpr int kSearchPauseMs = 400;
 // The register's columns, the last one taking what is left of the table's width.
-constexpr int kColumnWidths[] = {900, 1050, 2250, 1575, 1425};
+constexpr int kColumnWidths[] = {900, 1200, 1800, 1400, 1750};
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, bool bold, int left, int top, int width)
 {

@@ -60,15 +60,16 @@ frmForetag::frmForetag()
         ui::nameAfter(txtFalt[i], lblFalt[i]);
     }
     const int bottom = kRowTop + kRowStep * kFields;
-    chkExklMoms = new QCheckBox(QStringLiteral("Priserna är exkl. moms"), this);
+    chkExklMoms = new QCheckBox(QStringLiteral("Priserna är e&xkl. moms"), this);
     chkExklMoms->setObjectName(QStringLiteral("chkExklMoms"));
     ui::place(chkExklMoms, 1680, bottom, 4800, 285);
-    cmdSpara = ui::makeButton(this, QStringLiteral("cmdSpara"), QStringLiteral("Spara"), 4230, bottom + 420, 1095);
-    cmdAvbryt = ui::makeButton(this, QStringLiteral("cmdAvbryt"), QStringLiteral("Avbryt"), 5385, bottom + 420, 1095);
+    cmdSpara = ui::makeButton(this, QStringLiteral("cmdSpara"), QStringLiteral("&Spara"), 4230, bottom + 420, 1095);
+    cmdAvbryt = ui::makeButton(this, QStringLiteral("cmdAvbryt"), QStringLiteral("&Avbryt"), 5385, bottom + 420, 1095);
     ui::setClientSize(this, kClientWidth, bottom + 420 + 375 + 150);
 
     connect(cmdSpara, &QPushButton::clicked, this, &frmForetag::cmdSpara_Click);
     connect(cmdAvbryt, &QPushButton::clicked, this, [this] { unload(); });
+    closeOnEscape(cmdAvbryt);
     ui::centreOnScreen(this);
 }
 
