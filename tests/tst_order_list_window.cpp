@@ -1003,6 +1003,11 @@ void TestOrderListWindow::receivesDeliveries()
     QCOMPARE(w->ListView1->subItem(0, 5) + "|" + w->ListView1->subItem(0, 6), QString("1,5|1,5"));
     QCOMPARE(w->dbLeverans->text(), QString("2026-12-08"));
     QCOMPARE(MessageBoxScript::shown().size(), 0);
+    // A status the clerk picks after a delivery is kept; only the next delivery moves it again.
+    QString error;
+    QVERIFY(data::writeOrderStatus("100001", "3, Skickad till leverantör", &error));
+    clickEntry(w, 0);
+    QTRY_COMPARE(w->dbOrder[4]->text(), QString("3, Skickad till leverantör"));
 
     // More than the rest of line 2 is asked about by name, Nej as the default; Nej records nothing.
     QTest::mouseClick(w->Command5, Qt::LeftButton);
