@@ -219,7 +219,6 @@ bool StressWorker::deliver(const QString& number)
     const QString date = QStringLiteral("2007-06-%1").arg(random(1, 28), 2, 10, QLatin1Char('0'));
     QString step = number + QLatin1Char(' ') + date;
     QVector<data::DeliveryRecord> records;
-    QList<Arrival> arriving;
     for (int row : open) {
         const int rest = order.stillToCome(number, row, order.arrivals);
         const data::OrderLine line = orderLine(number, order.basket.at(row).first, order.basket.at(row).second);
@@ -228,18 +227,14 @@ bool StressWorker::deliver(const QString& number)
                                  : random(0, 1)              ? tenthsText(rest)
                                                              : tenthsText(random(1, rest));
         records.append({date, row + 1, line.articleNumber, quantity});
-        arriving << Arrival{date, row, quantity};
         step += QStringLiteral(" %1:%2").arg(row + 1).arg(quantity);
     }
-    const QString expected = deliveryStatus(order.nothingToCome(number, order.arrivals + arriving));
     if (!journal(QStringLiteral("delivering ") + step))
         return false;
+    // Whether the status followed is for the checker to see in the data file.
     QString status, note, error;
     if (!data::recordDelivery(number, records, &status, &note, &error))
         return journalFailure(QStringLiteral("deliver-failed ") + number, error);
-    if (status != expected)
-        return journalFailure(QStringLiteral("deliver-failed ") + number,
-                              QStringLiteral("status \"%1\", not \"%2\" %3").arg(status, expected, note));
     return journal(QStringLiteral("delivered ") + number);
 }
 
