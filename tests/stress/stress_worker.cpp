@@ -195,7 +195,7 @@ bool StressWorker::reopen(const QString& number)
         written << orderLine(number, line.first, line.second);
     QVector<data::DeliveryRecord> delivered;
     for (const Arrival& a : state(number).arrivals)
-        delivered.append({a.date, a.row + 1, written.at(a.row).articleNumber, a.quantity});
+        delivered.append({a.date, a.row + 1, written.value(a.row).articleNumber, a.quantity});
     if (values != orderValues(number, state(number).status) || lines != written || records != delivered)
         return journalFailure(QStringLiteral("reopen-failed ") + number,
                               QStringLiteral("read other values, lines or deliveries than were written"));
