@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Kills the stress driver at random moments while it saves orders, appends, changes and removes
-# lines, writes statuses, reopens and voids orders, and checks after every kill that the order files
-# are still whole and agree with the driver's journal.
+# lines, writes statuses, records deliveries, reopens and voids orders, and checks after every kill
+# that the order files are still whole and agree with the driver's journal.
 #   scripts/crash_test.sh [KILLS] [DRIVER]
 # KILLS defaults to 1000. DRIVER defaults to $ZEL_STRESS, then build/tests/stress/zel_stress.
 # The folder goes in $ZEL_STRESS_TMP, else /dev/shm when there is one, else $TMPDIR or /tmp: a
@@ -22,7 +22,9 @@ if [ -z "$tmp" ]; then
 fi
 
 folder=$(mktemp -d "$tmp/zel-crash.XXXXXX")
-mkdir "$folder/Order"
+mkdir "$folder/Order" "$folder/System"
+# A delivery moves the order to status 4 or 5, described by this list.
+printf '"1","Ny"\r\n"4","Delvis levererad"\r\n"5","Levererad"\r\n"6","Makulerad"\r\n' >"$folder/System/Orderstatus.log"
 
 passed=0
 failed=0

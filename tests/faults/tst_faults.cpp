@@ -1,4 +1,5 @@
 #include "data/app_folder.h"
+#include "data/order_delivery.h"
 #include "data/order_export.h"
 #include "data/order_files.h"
 #include "data/order_number.h"
@@ -39,6 +40,7 @@ const QString kData = QStringLiteral("Order/211532.OrderData.log");
 const QString kNewData = QStringLiteral("Order/211533.OrderData.log");
 const QString kBasket = QStringLiteral("Order/211532.OrderBasket.log");
 const QString kNewBasket = QStringLiteral("Order/211533.OrderBasket.log");
+const QString kDelivery = QStringLiteral("Order/211532.OrderDelivery.log");
 const QString kExport = QStringLiteral("Ordrar.csv");
 const QString kSuppliers = QStringLiteral("System/Leverantorer.log");
 const QString kStatuses = QStringLiteral("System/Orderstatus.log");
@@ -53,6 +55,11 @@ const QByteArray kValuesBytes =
     "K2\r\nNy Kund\r\n031\r\n55\r\n211532\r\n2026-12-08\r\nBo\r\nKlar\r\nL2\r\nAnnan AB\r\n";
 const QByteArray kBasketBytes =
     "\"A1\",\"Skruv, rostfri\",\"2,50\",\"10\",\"ST\"\r\n\"B2\",\"Mutter\",\"0,75\",\"100\",\"ST\"\r\n";
+// 4 of line 1's 10 arrived earlier; now the other 6 and half of line 2, so the order is partly delivered.
+const QByteArray kDeliveryBytes = "\"2026-12-08\",\"1\",\"A1\",\"4\"\r\n";
+const QVector<data::DeliveryRecord> kArriving = {{"2026-12-09", 1, "A1", "6"}, {"2026-12-09", 2, "B2", "50"}};
+const QByteArray kArrivingBytes = "\"2026-12-09\",\"1\",\"A1\",\"6\"\r\n\"2026-12-09\",\"2\",\"B2\",\"50\"\r\n";
+const QByteArray kStatusesBytes = "\"1\",\"Ny\"\r\n\"4\",\"Delvis levererad\"\r\n\"5\",\"Levererad\"\r\n";
 const data::OrderLine kLine{"C3", "Bricka", "0,10", "50", "ST"};
 const QByteArray kLineBytes = "\"C3\",\"Bricka\",\"0,10\",\"50\",\"ST\"\r\n";
 // The order folder exported: 211532 with its two lines; the other listed orders have no files.
@@ -83,11 +90,14 @@ void fillOrderFolder(const testsupport::AppFolder& folder, const QString& sub = 
     const QString at = sub.isEmpty() ? QString() : sub + '/';
     if (!sub.isEmpty()) {
         QDir(folder.path()).mkpath(at + "Order");
+        QDir(folder.path()).mkpath(at + "System");
         data::setApplicationFolder(folder.file(sub));
     }
     folder.write(at + kList, longList(true));
     folder.write(at + kData, kOldDataBytes);
     folder.write(at + kBasket, kBasketBytes);
+    folder.write(at + kDelivery, kDeliveryBytes);
+    folder.write(at + kStatuses, kStatusesBytes);
 }
 
 // Every entry below root by relative name: a file's bytes, or what else it is. Links are not followed.
@@ -136,7 +146,12 @@ QString run(const QString& action)
         ok = data::listOrderOnce("211533", &error);
     else if (action == "void")
         ok = data::voidOrder("211532", 0, &voided, &error);
-    else if (action == "export") {
+    else if (action == "deliver" || action == "first delivery") {
+        QString status, note;
+        ok = data::recordDelivery("211532", kArriving, &status, &note, &error);
+        if (!note.isEmpty()) // recorded, but the status did not follow
+            read << note;
+    } else if (action == "export") {
         data::ExportResult exported;
         ok = data::exportOrders(data::dataPath(kExport), &exported, &error);
     } else if (action == "read data")
@@ -312,13 +327,15 @@ void TestFaults::fullDisk_data()
     QTest::addColumn<QString>("file");
 
     const QList<QPair<QString, QString>> actions = {
-        {"save new", kNewData}, {"save again", kData}, {"add line", kBasket}, {"add first line", kNewBasket},
-        {"append list", kList}, {"void", kList},       {"export", kExport}};
+        {"save new", kNewData},       {"save again", kData}, {"add line", kBasket}, {"add first line", kNewBasket},
+        {"append list", kList},       {"void", kList},       {"export", kExport},   {"deliver", kDelivery},
+        {"first delivery", kDelivery}};
     for (const auto& [action, file] : actions) {
         QTest::addRow("%s, first write", qPrintable(action)) << action << "write" << 0 << 0 << file;
         QTest::addRow("%s, partial write", qPrintable(action)) << action << "write" << 0 << 3 << file;
         QTest::addRow("%s, sync", qPrintable(action)) << action << kSyncs << 0 << 0 << file;
-        if (!action.startsWith("add") && action != "append list") // appends rename nothing
+        // Appends rename nothing.
+        if (!action.startsWith("add") && action != "append list" && !action.contains("deliver"))
             QTest::addRow("%s, rename", qPrintable(action)) << action << kRenames << 0 << 0 << file;
     }
     // The export writes its header on its own: the orders' rows come in a later write.
@@ -336,6 +353,8 @@ void TestFaults::fullDisk()
 
     testsupport::AppFolder folder;
     fillOrderFolder(folder);
+    if (action == "first delivery")
+        QVERIFY(QFile::remove(folder.file(kDelivery)));
     const Snapshot before = snapshot(folder.path());
     zel_fault_scope(QFile::encodeName(folder.path()).constData());
     QCOMPARE(zel_fault_arm(qPrintable(calls), after, ENOSPC, shortBytes), 0);
@@ -357,8 +376,16 @@ void TestFaults::fullDisk()
         expected[file] = kExportBytes;
     else if (action == "append list")
         expected[file] += "211533\r\n";
-    else
-        expected = {{"Order", "folder"}, {kList, longList(false)}, {"System", "folder"}, {"System/Language", "folder"}};
+    else if (action.contains("deliver")) {
+        expected[file] += kArrivingBytes;
+        expected[kData] =
+            "K1\r\nKund AB\r\n08\r\n123456\r\n211532\r\n2026-12-07\r\nEva\r\n4, Delvis levererad\r\nL1\r\nLev AB\r\n";
+    } else
+        expected = {{"Order", "folder"},
+                    {kList, longList(false)},
+                    {"System", "folder"},
+                    {"System/Language", "folder"},
+                    {kStatuses, kStatusesBytes}};
     VERIFY_EMPTY(differences(expected, snapshot(folder.path())));
 }
 
@@ -382,6 +409,7 @@ void TestFaults::readOnly_data()
     row("void, order list", "void", kList, {kList});
     row("void, data file", "void", kData, {kData});
     row("void, basket", "void", kBasket, {kBasket});
+    row("deliver, delivery file", "deliver", kDelivery, {kDelivery});
     row("save new, folder", "save new", "Order", {kNewData});
     row("save again, folder", "save again", "Order", {kData});
     row("add line, folder", "add line", "Order", {kBasket});
@@ -392,6 +420,7 @@ void TestFaults::readOnly_data()
     // An owner could still rename over a read-only file or reopen it.
     row("save again, data file, as owner", "save again", kData, {kData}, QString(), true);
     row("add line, basket, as owner", "add line", kBasket, {kBasket}, QString(), true);
+    row("deliver, delivery file, as owner", "deliver", kDelivery, {kDelivery}, QString(), true);
 }
 
 // The owner's write bit is the read-only mark, for root and for an ordinary user.

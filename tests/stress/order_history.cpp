@@ -3,6 +3,7 @@
 #include "stress_records.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace stress {
 
@@ -143,13 +144,64 @@ void OrderHistory::add(const QByteArray& line, const QString& where)
     } else if ((verb == "changing" || verb == "changed") && lineStep) {
         if (verb == "changing")
             return begin(change, sameStatus);
+        // Deliveries name a line by its article number: the line must keep it.
+        if (std::any_of(order.arrivals.cbegin(), order.arrivals.cend(), [&](const Arrival& a) { return a.row == row; }))
+            m_problems
+                << QStringLiteral("%1: order %2 changed line %3, which has deliveries").arg(where, number).arg(row);
         finish(change, sameStatus);
         change(order.basket);
     } else if ((verb == "removing" || verb == "removed") && lineStep) {
         if (verb == "removing")
             return begin(remove, sameStatus);
+        // Deliveries name lines by position: none may go once there are any.
+        if (!order.arrivals.isEmpty())
+            m_problems
+                << QStringLiteral("%1: order %2 removed line %3 despite its deliveries").arg(where, number).arg(row);
         finish(remove, sameStatus);
         remove(order.basket);
+    } else if (verb == "change-refused" || verb == "remove-refused") {
+        finish(sameBasket, sameStatus);
+    } else if (verb == "delivering" && words.size() >= 4) {
+        // delivering NR DATE POSITION:QUANTITY...
+        const QString date = QString::fromLatin1(words.at(2));
+        order.arriving.clear();
+        order.deliveryOpen.clear();
+        for (qsizetype i = 3; i < words.size(); ++i) {
+            const QList<QByteArray> parts = words.at(i).split(':');
+            bool positionOk = false;
+            const int position = parts.value(0).toInt(&positionOk);
+            const QString quantity = QString::fromLatin1(parts.value(1));
+            if (parts.size() != 2 || !positionOk || position < 1 || position > order.basket.size() ||
+                (tenths(quantity) <= 0 && quantity != QLatin1String("levererad") &&
+                 quantity != QLatin1String("avslutad")))
+                return unreadable();
+            const BasketLine& line = order.basket.at(position - 1);
+            order.arriving << Arrival{date, position - 1, quantity};
+            order.deliveryOpen +=
+                deliveryRecordBytes(date, position, orderLine(number, line.first, line.second).articleNumber, quantity);
+        }
+        const QString after = deliveryStatus(order.nothingToCome(number, order.arrivals + order.arriving));
+        begin(sameBasket, [&](QString& status) {
+            if (!status.isNull())
+                status = after;
+        });
+        order.deliveryFilesBefore = order.deliveryFiles;
+        order.deliveryFiles = either(
+            order.deliveryFiles, applied(order.deliveryFiles, [&](QByteArray& file) { file += order.deliveryOpen; }));
+    } else if (verb == "delivered" && words.size() == 2) {
+        if (order.deliveryOpen.isEmpty())
+            m_problems << QStringLiteral("%1: order %2 finished a delivery it had not started").arg(where, number);
+        const QString after = deliveryStatus(order.nothingToCome(number, order.arrivals + order.arriving));
+        finish(sameBasket, [&](QString& status) {
+            if (!status.isNull())
+                status = after;
+        });
+        order.deliveryFiles = applied(order.deliveryFilesBefore, [&](QByteArray& file) { file += order.deliveryOpen; });
+        order.arrivals += order.arriving;
+        order.arriving.clear();
+        order.deliveryOpen.clear();
+        order.status = after;
+        order.statusPicked = true;
     } else if ((verb == "writing-status" || verb == "status-written") && rowOk && words.size() == 3) {
         if (verb == "writing-status")
             return begin(sameBasket, pick);

@@ -23,6 +23,11 @@ namespace stress {
 //                         status-failed NR TEXT
 //   reopening NR          before a saved order is read back; then reopened NR when it read as
 //                         journaled, else reopen-failed NR TEXT
+//   delivering NR DATE P:Q...  before the records of one delivery, line position P (from 1) and
+//                         quantity Q each, are appended and the status follows; then delivered NR or
+//                         deliver-failed NR TEXT
+// Once an order has deliveries a removal, or a change of a line with deliveries, is refused:
+// remove-refused NR TEXT or change-refused NR TEXT then ends the step with the files untouched.
 // A step started and not finished may or may not have happened; after a failed one the driver no
 // longer knows the order's files and leaves the order alone.
 class OrderHistory

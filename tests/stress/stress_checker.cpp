@@ -1,5 +1,7 @@
 #include "stress_checker.h"
 
+#include "data/app_folder.h"
+#include "data/order_delivery.h"
 #include "data/order_files.h"
 #include "stress_records.h"
 
@@ -21,6 +23,11 @@ QString dataName(const QString& number)
 QString basketName(const QString& number)
 {
     return QStringLiteral("Order/%1.OrderBasket.log").arg(number);
+}
+
+QString deliveryName(const QString& number)
+{
+    return QStringLiteral("Order/%1.OrderDelivery.log").arg(number);
 }
 
 // "0 1.2 3": lines 0 and 3 as added, line 1 changed twice.
@@ -49,7 +56,10 @@ QList<QByteArray> crLfLines(const QByteArray& bytes, QByteArray* rest)
 }
 } // namespace
 
-StressChecker::StressChecker(const QString& folder, bool exact) : m_folder(folder), m_exact(exact) {}
+StressChecker::StressChecker(const QString& folder, bool exact) : m_folder(folder), m_exact(exact)
+{
+    data::setApplicationFolder(folder); // a cut delivery record is read as the program reads it
+}
 
 QStringList StressChecker::check()
 {
@@ -102,6 +112,7 @@ void StressChecker::checkOrderFolder()
 {
     static const QRegularExpression dataPattern(QStringLiteral("^([0-9]+)\\.OrderData\\.log$"));
     static const QRegularExpression basketPattern(QStringLiteral("^([0-9]+)\\.OrderBasket\\.log$"));
+    static const QRegularExpression deliveryPattern(QStringLiteral("^([0-9]+)\\.OrderDelivery\\.log$"));
     const QDir folder(QDir(m_folder).filePath(QStringLiteral("Order")));
     if (!folder.exists())
         return problem(QStringLiteral("Order is missing"));
@@ -109,7 +120,10 @@ void StressChecker::checkOrderFolder()
     for (const QString& name : names) {
         const QRegularExpressionMatch data = dataPattern.match(name);
         const QRegularExpressionMatch basket = basketPattern.match(name);
-        const QString number = data.hasMatch() ? data.captured(1) : basket.captured(1);
+        const QRegularExpressionMatch delivery = deliveryPattern.match(name);
+        const QString number = data.hasMatch()     ? data.captured(1)
+                               : basket.hasMatch() ? basket.captured(1)
+                                                   : delivery.captured(1);
         if (number.isEmpty())
             continue; // the list, lock files, a temporary file a kill left behind
         const QString shown = QStringLiteral("Order/") + name;
@@ -117,10 +131,15 @@ void StressChecker::checkOrderFolder()
             problem(QStringLiteral("%1: not an order a driver started").arg(shown));
             continue;
         }
+        QFile file(folder.filePath(name));
         if (data.hasMatch())
             checkDataFile(shown, number);
-        else
+        else if (basket.hasMatch())
             checkBasket(shown, number);
+        else if (file.open(QIODevice::ReadOnly))
+            m_deliveries.insert(number, file.readAll());
+        else
+            problem(shown + QStringLiteral(": cannot be read"));
     }
 }
 
@@ -192,6 +211,8 @@ void StressChecker::checkOrders()
                 problem(QStringLiteral("%1: voided, but %2 is still there").arg(number, dataName(number)));
             if (hasBasket)
                 problem(QStringLiteral("%1: voided, but %2 is still there").arg(number, basketName(number)));
+            if (m_deliveries.contains(number))
+                problem(QStringLiteral("%1: voided, but %2 is still there").arg(number, deliveryName(number)));
             continue;
         }
         if (order.voidStarted) {
@@ -211,6 +232,7 @@ void StressChecker::checkOrders()
         if (m_statusLines.contains(number) && !order.statuses.contains(m_statusLines.value(number)))
             problem(QStringLiteral("%1: %2 line 8 is \"%3\", journaled \"%4\"")
                         .arg(number, dataName(number), m_statusLines.value(number), order.status));
+        checkDeliveries(number, order);
         // A kill after an append and before its journal line leaves one record more than journaled.
         QList<Basket> baskets = order.baskets;
         for (qsizetype i = 0, choices = baskets.size(); i < choices && !m_exact; ++i)
@@ -229,6 +251,45 @@ void StressChecker::checkOrders()
                         .arg(basket.size())
                         .arg(order.basket.size()));
     }
+}
+
+// A delivery is one append: after a kill it is there whole or not at all, or its write was cut
+// inside its first record, which the program must then read as damaged.
+void StressChecker::checkDeliveries(const QString& number, const OrderState& order)
+{
+    const QByteArray bytes = m_deliveries.value(number);
+    const qsizetype end = bytes.lastIndexOf('\n') + 1;
+    const QByteArray whole = bytes.left(end);
+    const QByteArray cut = bytes.mid(end);
+    const qsizetype records = whole.count('\n');
+    if (!order.deliveryFiles.contains(whole)) {
+        const bool countFits = std::any_of(order.deliveryFiles.cbegin(), order.deliveryFiles.cend(),
+                                           [&](const QByteArray& choice) { return choice.count('\n') == records; });
+        if (countFits)
+            problem(QStringLiteral("%1: %2 holds other records than the %3 journaled")
+                        .arg(number, deliveryName(number))
+                        .arg(order.arrivals.size()));
+        else
+            problem(QStringLiteral("%1: %2 has %3 records, %4 journaled")
+                        .arg(number, deliveryName(number))
+                        .arg(records)
+                        .arg(order.arrivals.size()));
+    }
+    if (cut.isEmpty())
+        return;
+    const QByteArray firstRecord = order.deliveryOpen.left(order.deliveryOpen.indexOf('\r'));
+    if (!order.stepOpen || !order.deliveryFilesBefore.contains(whole) || cut.size() >= firstRecord.size() ||
+        !firstRecord.startsWith(cut))
+        problem(QStringLiteral("%1: %2 ends in a cut record \"%3\"")
+                    .arg(number, deliveryName(number), QString::fromLatin1(cut)));
+    QVector<data::DeliveryRecord> read;
+    QString error;
+    if (data::readDeliveries(number, &read, &error) || read.size() != records)
+        problem(QStringLiteral("%1: %2 reads as %3 records%4, %5 whole")
+                    .arg(number, deliveryName(number))
+                    .arg(read.size())
+                    .arg(error.isEmpty() ? QStringLiteral(" without damage") : QString())
+                    .arg(records));
 }
 
 } // namespace stress

@@ -26,6 +26,7 @@ private:
     void checkOrderFolder();
     void checkDataFile(const QString& name, const QString& number);
     void checkBasket(const QString& name, const QString& number);
+    void checkDeliveries(const QString& number, const OrderState& order);
     void checkOrders();
     void problem(const QString& text) { m_problems << text; }
 
@@ -34,8 +35,9 @@ private:
     OrderHistory m_history;
     QMap<QString, int> m_listed;
     QSet<QString> m_dataFiles;
-    QMap<QString, Basket> m_baskets;      // the whole records each basket file begins with
-    QMap<QString, QString> m_statusLines; // line 8 of each data file the driver wrote
+    QMap<QString, Basket> m_baskets;        // the whole records each basket file begins with
+    QMap<QString, QString> m_statusLines;   // line 8 of each data file the driver wrote
+    QMap<QString, QByteArray> m_deliveries; // each delivery file's bytes
     QStringList m_problems;
 };
 

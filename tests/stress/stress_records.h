@@ -23,14 +23,25 @@ bool isDriverOrderNumber(const QString& text);
 QString lineCountStatus(int lineCount);
 QString pickedStatus(int serial);
 
+// Line 8 after a delivery, from the status list the scripts put beside the orders: "4, Delvis levererad"
+// while something is still to come, "5, Levererad" once nothing is.
+QString deliveryStatus(bool complete);
+
 // The ten order data values of a save with that status.
 QStringList orderValues(const QString& orderNumber, const QString& status);
-// Line `index` (from 0, in the order lines were added) after it was changed `version` times.
+// Line `index` (from 0, in the order lines were added) after it was changed `version` times. Every
+// fourth line's quantity is text, which a delivery receives whole.
 data::OrderLine orderLine(const QString& orderNumber, int index, int version = 0);
 
 // The bytes those come out as on disk. The letters used (å, ä, ö, Å, Ä, Ö) have the same code in
 // Latin-1 and Windows-1252, so the checker needs nothing of the program's own codec.
 QByteArray orderDataBytes(const QString& orderNumber, const QString& status);
 QByteArray basketRecordBytes(const QString& orderNumber, int index, int version);
+// A delivery record: DATE, the line's POSITION (from 1), its ARTICLE number and the QUANTITY text.
+QByteArray deliveryRecordBytes(const QString& date, int position, const QString& article, const QString& quantity);
+
+// Delivered quantities are counted in tenths, "1,5" being 15; -1 for what is no such quantity.
+int tenths(const QString& quantity);
+QString tenthsText(int tenths);
 
 } // namespace stress

@@ -1,12 +1,14 @@
 #include "stress_worker.h"
 
 #include "data/app_folder.h"
+#include "data/order_delivery.h"
 #include "data/order_files.h"
 #include "data/order_void.h"
 #include "stress_records.h"
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 namespace stress {
 
@@ -69,11 +71,12 @@ bool StressWorker::order()
         const QString target = random(0, 1) ? number : earlierOrder();
         if (target.isEmpty() || !state(target).settled())
             continue;
-        const int kind = random(1, 4);
+        const int kind = random(1, 5);
         if (!(kind == 1   ? changeLine(target)
               : kind == 2 ? removeLine(target)
               : kind == 3 ? writeStatus(target)
-                          : reopen(target)))
+              : kind == 4 ? reopen(target)
+                          : deliver(target)))
             return false;
     }
     const QString earlier = earlierOrder();
@@ -130,10 +133,16 @@ bool StressWorker::changeLine(const QString& number)
     const QString step = lineStep(number, row, BasketLine(line.first, line.second + 1));
     if (!journal(QStringLiteral("changing ") + step))
         return false;
+    // A line with deliveries keeps its article number, so the change is refused.
+    const QList<Arrival>& arrivals = state(number).arrivals;
+    const bool refused =
+        std::any_of(arrivals.cbegin(), arrivals.cend(), [&](const Arrival& a) { return a.row == row; });
     QString error;
     if (data::replaceOrderLine(number, row, orderLine(number, line.first, line.second),
                                orderLine(number, line.first, line.second + 1), &error))
         return journal(QStringLiteral("changed ") + step);
+    if (refused)
+        return journalRefusal(QStringLiteral("change-refused ") + number, error);
     return journalFailure(QStringLiteral("change-failed ") + number, error);
 }
 
@@ -149,6 +158,9 @@ bool StressWorker::removeLine(const QString& number)
     QString error;
     if (data::removeOrderLine(number, row, orderLine(number, basket.at(row).first, basket.at(row).second), &error))
         return journal(QStringLiteral("removed ") + step);
+    // Deliveries name lines by position, so none may go once there are any.
+    if (!state(number).arrivals.isEmpty())
+        return journalRefusal(QStringLiteral("remove-refused ") + number, error);
     return journalFailure(QStringLiteral("remove-failed ") + number, error);
 }
 
@@ -174,13 +186,56 @@ bool StressWorker::reopen(const QString& number)
     QString error;
     if (!data::readOrderData(number, &values, &error) || !data::readOrderBasket(number, &lines, &error))
         return journalFailure(QStringLiteral("reopen-failed ") + number, error);
+    QVector<data::DeliveryRecord> records;
+    if (!data::readDeliveries(number, &records, &error))
+        return journalFailure(QStringLiteral("reopen-failed ") + number, error);
+    const Basket& basket = state(number).basket;
     QVector<data::OrderLine> written;
-    for (const BasketLine& line : state(number).basket)
+    for (const BasketLine& line : basket)
         written << orderLine(number, line.first, line.second);
-    if (values != orderValues(number, state(number).status) || lines != written)
+    QVector<data::DeliveryRecord> delivered;
+    for (const Arrival& a : state(number).arrivals)
+        delivered.append({a.date, a.row + 1, written.value(a.row).articleNumber, a.quantity});
+    if (values != orderValues(number, state(number).status) || lines != written || records != delivered)
         return journalFailure(QStringLiteral("reopen-failed ") + number,
-                              QStringLiteral("read other values or lines than were written"));
+                              QStringLiteral("read other values, lines or deliveries than were written"));
     return journal(QStringLiteral("reopened ") + number) && save(number);
+}
+
+bool StressWorker::deliver(const QString& number)
+{
+    const OrderState& order = state(number);
+    QList<int> open;
+    for (int row = 0; row < order.basket.size(); ++row) {
+        if (order.stillToCome(number, row, order.arrivals) > 0)
+            open << row;
+    }
+    if (open.isEmpty())
+        return true;
+    const bool closing = random(1, 4) == 1;
+    // A few of the lines still open, in the basket's order.
+    for (int drop = closing ? 0 : random(0, int(open.size()) - 1); drop > 0; --drop)
+        open.removeAt(random(0, int(open.size()) - 1));
+    const QString date = QStringLiteral("2007-06-%1").arg(random(1, 28), 2, 10, QLatin1Char('0'));
+    QString step = number + QLatin1Char(' ') + date;
+    QVector<data::DeliveryRecord> records;
+    for (int row : open) {
+        const int rest = order.stillToCome(number, row, order.arrivals);
+        const data::OrderLine line = orderLine(number, order.basket.at(row).first, order.basket.at(row).second);
+        const QString quantity = closing                     ? QStringLiteral("avslutad")
+                                 : tenths(line.quantity) < 0 ? QStringLiteral("levererad")
+                                 : random(0, 1)              ? tenthsText(rest)
+                                                             : tenthsText(random(1, rest));
+        records.append({date, row + 1, line.articleNumber, quantity});
+        step += QStringLiteral(" %1:%2").arg(row + 1).arg(quantity);
+    }
+    if (!journal(QStringLiteral("delivering ") + step))
+        return false;
+    // Whether the status followed is for the checker to see in the data file.
+    QString status, note, error;
+    if (!data::recordDelivery(number, records, &status, &note, &error))
+        return journalFailure(QStringLiteral("deliver-failed ") + number, error);
+    return journal(QStringLiteral("delivered ") + number);
 }
 
 bool StressWorker::voidOrder(const QString& number)
@@ -205,6 +260,11 @@ bool StressWorker::journal(const QString& line)
 bool StressWorker::journalFailure(const QString& line, const QString& error)
 {
     ++m_failedSteps;
+    return journalRefusal(line, error);
+}
+
+bool StressWorker::journalRefusal(const QString& line, const QString& error)
+{
     QString text = error;
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return journal(line + QLatin1Char(' ') + text);

@@ -31,12 +31,16 @@ private:
     bool removeLine(const QString& number);
     bool writeStatus(const QString& number);
     bool reopen(const QString& number);
+    // Receives part of a few lines, or closes what is still to come, as the delivery dialog does.
+    bool deliver(const QString& number);
     bool voidOrder(const QString& number);
     // One of this worker's saved orders whose files it knows exactly, at random; empty when none.
     QString earlierOrder();
     const OrderState& state(const QString& number) const { return *m_history.orders().constFind(number); }
     bool journal(const QString& line);
     bool journalFailure(const QString& line, const QString& error);
+    // A step the program rightly turned down: the files are as before and the order stays known.
+    bool journalRefusal(const QString& line, const QString& error);
     int random(int from, int to);
 
     QString m_folder;

@@ -60,120 +60,178 @@ void TestStressChecker::check_data()
     QTest::addColumn<QByteArray>("list");
     QTest::addColumn<QByteArray>("dataFile");
     QTest::addColumn<QByteArray>("basket");
+    QTest::addColumn<QByteArray>("deliveries");
     QTest::addColumn<bool>("exact");
     QTest::addColumn<QStringList>("problems");
 
-    QTest::newRow("whole order") << kJournal << kListed << kData << kRecord0 << true << QStringList{};
+    QTest::newRow("whole order") << kJournal << kListed << kData << kRecord0 << kNone << true << QStringList{};
     QTest::newRow("killed after an append, before journaling it")
-        << kJournal << kListed << kData << kRecord0 + kRecord1 << false << QStringList{};
+        << kJournal << kListed << kData << kRecord0 + kRecord1 << kNone << false << QStringList{};
     QTest::newRow("unjournaled record without a kill")
-        << kJournal << kListed << kData << kRecord0 + kRecord1 << true
+        << kJournal << kListed << kData << kRecord0 + kRecord1 << kNone << true
         << QStringList{"100000: Order/100000.OrderBasket.log has 2 records, 1 journaled"};
     QTest::newRow("unfinished last journal line")
-        << kJournal + "start 1000" << kListed << kData << kRecord0 << true << QStringList{};
+        << kJournal + "start 1000" << kListed << kData << kRecord0 << kNone << true << QStringList{};
     QTest::newRow("list lines glued together")
-        << kJournal << QByteArray("100000100000\r\n") << kData << kRecord0 << false
+        << kJournal << QByteArray("100000100000\r\n") << kData << kRecord0 << kNone << false
         << QStringList{"Order/Lista.log line 1: \"100000100000\" is not an order a driver started",
                        "100000: saved, but not listed"};
     QTest::newRow("list cut inside its last line")
-        << kJournal << QByteArray("100000\r\n10000") << kData << kRecord0 << false
+        << kJournal << QByteArray("100000\r\n10000") << kData << kRecord0 << kNone << false
         << QStringList{"Order/Lista.log: ends in \"10000\" without CR LF"};
     QTest::newRow("basket record cut")
-        << kJournal << kListed << kData << QByteArray("\"A100000-0\",\"Skruv 0, rost") << false
+        << kJournal << kListed << kData << QByteArray("\"A100000-0\",\"Skruv 0, rost") << kNone << false
         << QStringList{"Order/100000.OrderBasket.log: ends in a cut record \"\"A100000-0\",\"Skruv 0, rost\"",
                        "100000: Order/100000.OrderBasket.log has 0 records, 1 journaled"};
     QTest::newRow("first basket record lost")
-        << kJournal << kListed << kData << kRecord1 << false
+        << kJournal << kListed << kData << kRecord1 << kNone << false
         << QStringList{"100000: Order/100000.OrderBasket.log holds lines 1, journaled 0"};
     QTest::newRow("record of another order")
-        << kJournal << kListed << kData << replaced(kRecord0, "A100000", "A100001") << false
+        << kJournal << kListed << kData << replaced(kRecord0, "A100000", "A100001") << kNone << false
         << QStringList{"Order/100000.OrderBasket.log: record 1 is \"\"A100001-0\",\"Skruv 0, rostfri åäö\",\"0,50\","
                        "\"1\",\"st\"\"",
                        "100000: Order/100000.OrderBasket.log has 0 records, 1 journaled"};
     QTest::newRow("data file cut to nine lines")
-        << kJournal << kListed << replaced(kData, "Malm\xF6\r\n", "Malm") << kRecord0 << false
+        << kJournal << kListed << replaced(kData, "Malm\xF6\r\n", "Malm") << kRecord0 << kNone << false
         << QStringList{"Order/100000.OrderData.log: 9 complete lines and a cut one, not 10"};
     QTest::newRow("data file of another order")
-        << kJournal << kListed << replaced(kData, "\r\n100000\r\n", "\r\n100001\r\n") << kRecord0 << false
+        << kJournal << kListed << replaced(kData, "\r\n100000\r\n", "\r\n100001\r\n") << kRecord0 << kNone << false
         << QStringList{"Order/100000.OrderData.log: line 5 is \"100001\""};
     QTest::newRow("data file with a bare LF")
-        << kJournal << kListed << replaced(kData, "08\r\n", "08\n") << kRecord0 << false
+        << kJournal << kListed << replaced(kData, "08\r\n", "08\n") << kRecord0 << kNone << false
         << QStringList{"Order/100000.OrderData.log: not what the driver wrote"};
     QTest::newRow("saved with more lines than the basket holds")
-        << kJournal << kListed << replaced(kData, "Rader: 1", "Rader: 2") << kRecord0 << false
+        << kJournal << kListed << replaced(kData, "Rader: 1", "Rader: 2") << kRecord0 << kNone << false
         << QStringList{"100000: Order/100000.OrderData.log line 8 is \"Rader: 2\", journaled \"Rader: 1\""};
-    QTest::newRow("saved, not listed") << kJournal << kNone << kData << kRecord0 << false
+    QTest::newRow("saved, not listed") << kJournal << kNone << kData << kRecord0 << kNone << false
                                        << QStringList{"100000: saved, but not listed"};
     QTest::newRow("killed while voiding, files gone before the list line")
         << kJournal + "voiding 100000\n"
-        << kListed << kNone << kNone << false
+        << kListed << kNone << kNone << kNone << false
         << QStringList{"100000: listed, but Order/100000.OrderData.log is missing"};
     QTest::newRow("killed while voiding, list line gone first")
         << kJournal + "voiding 100000\n"
-        << QByteArray("") << kData << kRecord0 << false << QStringList{};
+        << QByteArray("") << kData << kRecord0 << kNone << false << QStringList{};
     QTest::newRow("voided") << kJournal + "voiding 100000\nvoided 100000\n"
-                            << QByteArray("") << kNone << kNone << true << QStringList{};
+                            << QByteArray("") << kNone << kNone << kNone << true << QStringList{};
     QTest::newRow("voided, but still listed")
         << kJournal + "voiding 100000\nvoided 100000\n"
-        << kListed << kNone << kRecord0 << false
+        << kListed << kNone << kRecord0 << kNone << false
         << QStringList{"100000: listed, but Order/100000.OrderData.log is missing", "100000: voided, but still listed",
                        "100000: voided, but Order/100000.OrderBasket.log is still there"};
-    QTest::newRow("voiding found no list line")
-        << kJournal + "voiding 100000\nvoided-unlisted 100000\n"
-        << QByteArray("") << kNone << kNone << false << QStringList{"100000: voiding found no list line to remove"};
+    QTest::newRow("voiding found no list line") << kJournal + "voiding 100000\nvoided-unlisted 100000\n"
+                                                << QByteArray("") << kNone << kNone << kNone << false
+                                                << QStringList{"100000: voiding found no list line to remove"};
     QTest::newRow("second save lost")
         << kJournal + "line 100000 1\nsaving 100000\nsaved 100000\n"
-        << kListed << kData << kRecord0 + kRecord1 << true
+        << kListed << kData << kRecord0 + kRecord1 << kNone << true
         << QStringList{"100000: Order/100000.OrderData.log line 8 is \"Rader: 1\", journaled \"Rader: 2\""};
     QTest::newRow("saved twice, listed twice")
         << kJournal + "saving 100000\nsaved 100000\n"
-        << kListed + kListed << kData << kRecord0 << false << QStringList{"100000: listed 2 times"};
+        << kListed + kListed << kData << kRecord0 << kNone << false << QStringList{"100000: listed 2 times"};
 
     const QByteArray changing = kJournal + "changing 100000 0 0 1\n";
     QTest::newRow("line changed") << changing + "changed 100000 0 0 1\n"
-                                  << kListed << kData << kChanged0 << true << QStringList{};
+                                  << kListed << kData << kChanged0 << kNone << true << QStringList{};
     QTest::newRow("changed line not in the file")
         << changing + "changed 100000 0 0 1\n"
-        << kListed << kData << kRecord0 << false
+        << kListed << kData << kRecord0 << kNone << false
         << QStringList{"100000: Order/100000.OrderBasket.log holds lines 0, journaled 0.1"};
     QTest::newRow("killed while changing a line, change made")
-        << changing << kListed << kData << kChanged0 << false << QStringList{};
+        << changing << kListed << kData << kChanged0 << kNone << false << QStringList{};
     QTest::newRow("killed while changing a line, not made")
-        << changing << kListed << kData << kRecord0 << false << QStringList{};
+        << changing << kListed << kData << kRecord0 << kNone << false << QStringList{};
 
     const QByteArray twoLines = "start 100000\nline 100000 0\nline 100000 1\nsaving 100000\nsaved 100000\n";
     const QByteArray twoLinesData = replaced(kData, "Rader: 1", "Rader: 2");
     QTest::newRow("line removed") << twoLines + "removing 100000 0 0 0\nremoved 100000 0 0 0\n"
-                                  << kListed << twoLinesData << kRecord1 << true << QStringList{};
+                                  << kListed << twoLinesData << kRecord1 << kNone << true << QStringList{};
     QTest::newRow("the other line removed")
         << twoLines + "removing 100000 0 0 0\nremoved 100000 0 0 0\n"
-        << kListed << twoLinesData << kRecord0 << false
+        << kListed << twoLinesData << kRecord0 << kNone << false
         << QStringList{"100000: Order/100000.OrderBasket.log holds lines 0, journaled 1"};
     QTest::newRow("killed while removing a line, both there")
         << twoLines + "removing 100000 0 0 0\n"
-        << kListed << twoLinesData << kRecord0 + kRecord1 << false << QStringList{};
+        << kListed << twoLinesData << kRecord0 + kRecord1 << kNone << false << QStringList{};
     QTest::newRow("killed after removing a changed line")
         << twoLines + "changing 100000 0 0 1\nchanged 100000 0 0 1\nremoving 100000 0 0 1\n"
-        << kListed << twoLinesData << kRecord1 << false << QStringList{};
+        << kListed << twoLinesData << kRecord1 << kNone << false << QStringList{};
 
     const QByteArray status = kJournal + "writing-status 100000 3\nstatus-written 100000 3\n";
-    QTest::newRow("status written") << status << kListed << kStatusData << kRecord0 << true << QStringList{};
+    QTest::newRow("status written") << status << kListed << kStatusData << kRecord0 << kNone << true << QStringList{};
     QTest::newRow("written status lost")
-        << status << kListed << kData << kRecord0 << false
+        << status << kListed << kData << kRecord0 << kNone << false
         << QStringList{"100000: Order/100000.OrderData.log line 8 is \"Rader: 1\", journaled \"3, Skickad till "
                        "leverantör\""};
     QTest::newRow("killed while writing a status") << kJournal + "writing-status 100000 3\n"
-                                                   << kListed << kData << kRecord0 << false << QStringList{};
+                                                   << kListed << kData << kRecord0 << kNone << false << QStringList{};
     const QByteArray reopened = status + "reopening 100000\nreopened 100000\nsaving 100000\nsaved 100000\n";
     QTest::newRow("reopened and saved again, keeping its status")
-        << reopened << kListed << kStatusData << kRecord0 << true << QStringList{};
-    QTest::newRow("reopened and listed again")
-        << reopened << kListed + kListed << kStatusData << kRecord0 << true << QStringList{"100000: listed 2 times"};
+        << reopened << kListed << kStatusData << kRecord0 << kNone << true << QStringList{};
+    QTest::newRow("reopened and listed again") << reopened << kListed + kListed << kStatusData << kRecord0 << kNone
+                                               << true << QStringList{"100000: listed 2 times"};
     const QByteArray failedSave = kJournal + "start 100001\nsaving 100001\nsave-failed 100001 Registret är upptaget\n";
-    QTest::newRow("failed step after a kill") << failedSave << kListed << kData << kRecord0 << false << QStringList{};
+    QTest::newRow("failed step after a kill")
+        << failedSave << kListed << kData << kRecord0 << kNone << false << QStringList{};
     QTest::newRow("failed step without a kill")
-        << failedSave << kListed << kData << kRecord0 << true
+        << failedSave << kListed << kData << kRecord0 << kNone << true
         << QStringList{"journal-1.txt line 7: save-failed 100001 Registret är upptaget"};
+
+    // Half of line 0 arrives: one record, and the status moves on to 4.
+    const QByteArray delivering = kJournal + "delivering 100000 2007-06-01 1:0,5\n";
+    const QByteArray delivered = delivering + "delivered 100000\n";
+    const QByteArray half = "\"2007-06-01\",\"1\",\"A100000-0\",\"0,5\"\r\n";
+    const QByteArray partData = replaced(kData, "Rader: 1", "4, Delvis levererad");
+    const QByteArray doneData = replaced(kData, "Rader: 1", "5, Levererad");
+    QTest::newRow("part delivered") << delivered << kListed << partData << kRecord0 << half << true << QStringList{};
+    QTest::newRow("all delivered") << kJournal + "delivering 100000 2007-06-01 1:1\ndelivered 100000\n"
+                                   << kListed << doneData << kRecord0
+                                   << QByteArray("\"2007-06-01\",\"1\",\"A100000-0\",\"1\"\r\n") << true
+                                   << QStringList{};
+    QTest::newRow("part delivered, status says all")
+        << delivered << kListed << doneData << kRecord0 << half << false
+        << QStringList{
+               "100000: Order/100000.OrderData.log line 8 is \"5, Levererad\", journaled \"4, Delvis levererad\""};
+    QTest::newRow("delivered, no delivery file")
+        << delivered << kListed << partData << kRecord0 << kNone << false
+        << QStringList{"100000: Order/100000.OrderDelivery.log has 0 records, 1 journaled"};
+    QTest::newRow("delivered another quantity")
+        << delivered << kListed << partData << kRecord0 << replaced(half, "0,5", "0,7") << false
+        << QStringList{"100000: Order/100000.OrderDelivery.log holds other records than the 1 journaled"};
+    QTest::newRow("killed while delivering, nothing written")
+        << delivering << kListed << kData << kRecord0 << kNone << false << QStringList{};
+    QTest::newRow("killed while delivering, status not yet written")
+        << delivering << kListed << kData << kRecord0 << half << false << QStringList{};
+    QTest::newRow("killed while delivering, its record cut")
+        << delivering << kListed << kData << kRecord0 << QByteArray("\"2007-06-01\",\"1\",\"A100000-0\",\"0") << false
+        << QStringList{};
+    QTest::newRow("cut record after the delivery was done")
+        << delivered << kListed << partData << kRecord0 << half + "\"2007-06-01\",\"1\",\"A1" << false
+        << QStringList{"100000: Order/100000.OrderDelivery.log ends in a cut record \"\"2007-06-01\",\"1\",\"A1\""};
+    QTest::newRow("failed delivery left its record cut")
+        << delivering + "deliver-failed 100000 Disken är full\n"
+        << kListed << kData << kRecord0 << QByteArray("\"2007-06-01\",\"1\",\"A100000-0\",\"0") << false
+        << QStringList{"100000: Order/100000.OrderDelivery.log ends in a cut record "
+                       "\"\"2007-06-01\",\"1\",\"A100000-0\",\"0\""};
+    QTest::newRow("killed while delivering, one of two records written")
+        << twoLines + "delivering 100000 2007-06-01 1:1 2:2\n"
+        << kListed << twoLinesData << kRecord0 + kRecord1 << QByteArray("\"2007-06-01\",\"1\",\"A100000-0\",\"1\"\r\n")
+        << false << QStringList{"100000: Order/100000.OrderDelivery.log has 1 records, 0 journaled"};
+    QTest::newRow("voided, deliveries left")
+        << delivered + "voiding 100000\nvoided 100000\n"
+        << QByteArray("") << kNone << kNone << half << false
+        << QStringList{"100000: voided, but Order/100000.OrderDelivery.log is still there"};
+    QTest::newRow("removal refused once delivered")
+        << delivered + "removing 100000 0 0 0\nremove-refused 100000 Orderraden kan inte tas bort\n"
+        << kListed << partData << kRecord0 << half << true << QStringList{};
+    QTest::newRow("line removed despite deliveries")
+        << delivered + "removing 100000 0 0 0\nremoved 100000 0 0 0\n"
+        << kListed << partData << QByteArray("") << half << false
+        << QStringList{"journal-1.txt line 8: order 100000 removed line 0 despite its deliveries"};
+    QTest::newRow("line with deliveries changed")
+        << delivered + "changing 100000 0 0 1\nchanged 100000 0 0 1\n"
+        << kListed << partData << kChanged0 << half << false
+        << QStringList{"journal-1.txt line 8: order 100000 changed line 0, which has deliveries"};
 }
 
 void TestStressChecker::check()
@@ -182,6 +240,7 @@ void TestStressChecker::check()
     QFETCH(QByteArray, list);
     QFETCH(QByteArray, dataFile);
     QFETCH(QByteArray, basket);
+    QFETCH(QByteArray, deliveries);
     QFETCH(bool, exact);
     QFETCH(QStringList, problems);
 
@@ -191,6 +250,7 @@ void TestStressChecker::check()
     writeFile(folder, "Order/Lista.log", list);
     writeFile(folder, "Order/100000.OrderData.log", dataFile);
     writeFile(folder, "Order/100000.OrderBasket.log", basket);
+    writeFile(folder, "Order/100000.OrderDelivery.log", deliveries);
 
     QCOMPARE(stress::StressChecker(folder.path(), exact).check(), problems);
 }

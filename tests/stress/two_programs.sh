@@ -13,7 +13,8 @@ if [ -z "$tmp" ]; then
     [ -d /dev/shm ] && [ -w /dev/shm ] && tmp=/dev/shm
 fi
 folder=$(mktemp -d "$tmp/zel-two-programs.XXXXXX")
-mkdir "$folder/Order"
+mkdir "$folder/Order" "$folder/System"
+printf '"1","Ny"\r\n"4","Delvis levererad"\r\n"5","Levererad"\r\n"6","Makulerad"\r\n' >"$folder/System/Orderstatus.log"
 
 "$driver" work "$folder" 1 "$RANDOM" "$iterations" >/dev/null &
 first=$!
