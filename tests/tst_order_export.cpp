@@ -106,6 +106,18 @@ void TestOrderExport::smallRegister()
 {
     testsupport::AppFolder folder;
     writeRegister(folder);
+    // A1 arrives in two parts, B2 in part and its rest is closed, C3 not at all, D4 (no number) whole.
+    folder.write("Order/1001.OrderDelivery.log", "\"2026-12-09\",\"1\",\"A1\",\"0,5\"\r\n"
+                                                 "\"2026-12-09\",\"2\",\"B2\",\"250,25\"\r\n"
+                                                 "\"2026-12-10\",\"1\",\"A1\",\"1\"\r\n"
+                                                 "\"2026-12-10\",\"2\",\"B2\",\"avslutad\"\r\n"
+                                                 "\"2026-12-10\",\"4\",\"D4\",\"levererad\"\r\n");
+    // A torn delivery record leaves its order out, as a torn order line does.
+    folder.write("Order/Lista.log", "1001\r\n\r\n1002\r\n1001\r\n1003\r\n1004\r\n");
+    folder.write("Order/1004.OrderData.log",
+                 dataFile({"8", "Bo", "", "", "1004", "2026-12-09", "S", "4, Delvis levererad", "", ""}));
+    folder.write("Order/1004.OrderBasket.log", "\"A1\",\"Skruv\",\"1\",\"2\",\"st\"\r\n");
+    folder.write("Order/1004.OrderDelivery.log", "\"2026-12-09\",\"1\",\"A1\",\"1\r\n");
     const QString path = folder.file("export.csv");
     data::ExportResult result;
     QString error;
@@ -114,20 +126,20 @@ void TestOrderExport::smallRegister()
     const QByteArray expected =
         "\xEF\xBB\xBF"
         "Ordernummer;Orderdatum;S\xC3\xA4ljare;Status;Statustext;Kundnummer;Namn;Telefon;Leverant\xC3\xB6rsnummer;"
-        "Leverant\xC3\xB6r;Artikelnummer;Ben\xC3\xA4mning;\xC3\x80-pris;Antal;Enhet;Belopp\r\n"
+        "Leverant\xC3\xB6r;Artikelnummer;Ben\xC3\xA4mning;\xC3\x80-pris;Antal;Enhet;Belopp;Levererat;Rest\r\n"
         "1001;2026-12-07;ORDERMOTTAGARE;1;Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
-        "\"Elektroskandia; G\xC3\xB6teborg\";A1;Skruv;1234,5;2;st;2469,00\r\n"
+        "\"Elektroskandia; G\xC3\xB6teborg\";A1;Skruv;1234,5;2;st;2469,00;1,5;0,5\r\n"
         "1001;2026-12-07;ORDERMOTTAGARE;1;Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
-        "\"Elektroskandia; G\xC3\xB6teborg\";B2;\" Mutter\";12,50;1000;st;12500,00\r\n"
+        "\"Elektroskandia; G\xC3\xB6teborg\";B2;\" Mutter\";12,50;1000;st;12500,00;250,25;avslutad\r\n"
         "1001;2026-12-07;ORDERMOTTAGARE;1;Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
-        "\"Elektroskandia; G\xC3\xB6teborg\";C3;Pris saknas;;3;m;\r\n"
+        "\"Elektroskandia; G\xC3\xB6teborg\";C3;Pris saknas;;3;m;;0;3\r\n"
         "1001;2026-12-07;ORDERMOTTAGARE;1;Created not printed;42;\"Kalle \"\"K\"\" AB\";08-123 45;1004;"
-        "\"Elektroskandia; G\xC3\xB6teborg\";D4;Borr;1249,00;ca 2;st;\r\n"
-        "1002;2026-12-08;ORDERMOTTAGARE;0;;7;Eva;555;;;;;;;;\r\n";
+        "\"Elektroskandia; G\xC3\xB6teborg\";D4;Borr;1249,00;ca 2;st;;ja;0\r\n"
+        "1002;2026-12-08;ORDERMOTTAGARE;0;;7;Eva;555;;;;;;;;;;\r\n";
     QCOMPARE(folder.read("export.csv"), expected);
     QCOMPARE(result.orders, 2);
     QCOMPARE(result.rows, 5);
-    QCOMPARE(result.skipped, QStringList{"1003"});
+    QCOMPARE(result.skipped, QStringList({"1003", "1004"}));
 }
 
 void TestOrderExport::nothingLeftBehind_data()

@@ -9,6 +9,7 @@
 #include "ui/report_list_view.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -329,8 +330,8 @@ void TestOrderListWindow::layoutAndFolding()
     {
         const char* name;
         int top, height;
-    } rows[] = {{"Label1", 120, 255},    {"List1", 360, 1230},    {"Frame1", 1680, 2055},
-                {"Command4", 3840, 375}, {"Command6", 3840, 375}, {"ListView1", 4320, 2055}};
+    } rows[] = {{"Label1", 120, 255},    {"chkEjLevererade", 90, 270}, {"List1", 360, 1230},     {"Frame1", 1680, 2055},
+                {"Command4", 3840, 375}, {"Command6", 3840, 375},      {"ListView1", 4320, 2055}};
     for (const auto& row : rows) {
         QWidget* child = control<QWidget>(w, row.name);
         QCOMPARE(child->y() * 15, row.top);
@@ -839,40 +840,62 @@ void TestOrderListWindow::searchesOrderFiles_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("enter");
+    QTest::addColumn<bool>("undelivered"); // "Endast ej levererade" ticked first
     QTest::addColumn<QStringList>("found");
     QTest::addColumn<int>("select"); // a row of the found ones, its entry and the name it shows
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("name");
-    QTest::newRow("name after a pause") << "åsa 2000" << false << QStringList{"200002"} << 0 << 1 << "Åsa 200002";
+    QTest::newRow("name after a pause") << "åsa 2000" << false << false << QStringList{"200002"} << 0 << 1
+                                        << "Åsa 200002";
     QTest::newRow("name in upper case, Enter")
-        << "ÅSA 1000" << true << QStringList{"100001", "100001"} << 1 << 2 << "Åsa 100001";
-    QTest::newRow("telephone, Enter") << "08-123" << true << QStringList{"100001", "200002", "100001"} << 2 << 2
+        << "ÅSA 1000" << true << false << QStringList{"100001", "100001"} << 1 << 2 << "Åsa 100001";
+    QTest::newRow("telephone, Enter") << "08-123" << true << false << QStringList{"100001", "200002", "100001"} << 2
+                                      << 2 << "Åsa 100001";
+    QTest::newRow("a is not å") << "asa 1" << true << false << QStringList{} << -1 << -1 << "";
+    QTest::newRow("status text") << "DELVIS" << true << false << QStringList{"100001", "100001"} << 0 << 0
+                                 << "Åsa 100001";
+    // 200002 is at status 10, above Levererad; 300003 has no status to say it arrived.
+    QTest::newRow("undelivered only") << "" << false << true << QStringList{"100001", "100001", "300003"} << 1 << 2
                                       << "Åsa 100001";
-    QTest::newRow("a is not å") << "asa 1" << true << QStringList{} << -1 << -1 << "";
+    QTest::newRow("undelivered among those found")
+        << "08-123" << true << true << QStringList{"100001", "100001"} << 0 << 0 << "Åsa 100001";
+    QTest::newRow("only a delivered one found") << "åsa 2000" << true << true << QStringList{} << -1 << -1 << "";
 }
 
 void TestOrderListWindow::searchesOrderFiles()
 {
     QFETCH(QString, typed);
     QFETCH(bool, enter);
+    QFETCH(bool, undelivered);
     QFETCH(QStringList, found);
     QFETCH(int, select);
     QFETCH(int, entry);
     QFETCH(QString, name);
     testsupport::AppFolder folder;
-    saveOrder("100001", 1);
-    saveOrder("200002", 0);
+    QStringList values = orderValues("100001");
+    values[7] = "4, Delvis levererad";
+    saveOrder("100001", 1, values);
+    values = orderValues("200002");
+    values[7] = "10, Arkiverad";
+    saveOrder("200002", 0, values);
     // 300003 has no data file and is found by its number only.
     folder.write("Order/Lista.log", "100001\r\n200002\r\n100001\r\n300003\r\n");
 
     frmOrderLista* w = openWindow();
+    QCOMPARE(w->chkEjLevererade->text(), QString("&Endast ej levererade"));
+    if (undelivered) {
+        QTest::mouseClick(w->chkEjLevererade, Qt::LeftButton);
+        QTRY_VERIFY(w->prgSok->isHidden()); // every order read
+    }
     testsupport::typeText(w->txtSok, typed);
-    QCOMPARE(listedRows(w), QStringList{}); // by number alone nothing matches
+    if (!typed.isEmpty())
+        QCOMPARE(listedRows(w), QStringList{}); // by number alone nothing matches
     if (enter)
         QTest::keyClick(w->txtSok, Qt::Key_Return);
     QTRY_COMPARE(listedRows(w), found);
     QTRY_VERIFY(w->prgSok->isHidden());
-    QCOMPARE(w->prgSok->format(), QString("Söker… 4 av 4"));
+    if (!typed.isEmpty())
+        QCOMPARE(w->prgSok->format(), QString("Söker… 4 av 4"));
     if (select >= 0)
         clickEntry(w, select);
     QCOMPARE(w->selectedEntry(), entry);
@@ -881,6 +904,10 @@ void TestOrderListWindow::searchesOrderFiles()
     // Esc shows every entry again, and keeps the window open; the found one stays selected.
     QTest::keyClick(w->txtSok, Qt::Key_Escape);
     QCOMPARE(frmOrderLista::existing(), w);
+    if (undelivered) {
+        QCOMPARE(listedRows(w), QStringList({"100001", "100001", "300003"}));
+        QTest::mouseClick(w->chkEjLevererade, Qt::LeftButton);
+    }
     QCOMPARE(listedRows(w).size(), 4);
     QCOMPARE(w->selectedEntry(), entry);
     QCOMPARE(w->dbKund[1]->text(), name);
@@ -975,6 +1002,8 @@ void TestOrderListWindow::receivesDeliveries()
     saveOrder("100001", 2); // lines 100001-0 and 100001-1, 3 each
     folder.write("Order/Lista.log", "100001\r\n");
     frmOrderLista* w = openWindow();
+    w->chkEjLevererade->setChecked(true);
+    QTRY_COMPARE(listedRows(w), QStringList{"100001"});
     clickEntry(w, 0);
     QVERIFY(w->ListView1->isColumnHidden(5) && !w->dbLeverans->isVisible());
     // Esc is Avbryt: nothing is recorded.
@@ -1031,6 +1060,9 @@ void TestOrderListWindow::receivesDeliveries()
                                                                 "\",\"2\",\"100001-1\",\"avslutad\"\r\n");
     QCOMPARE(folder.read("Order/100001.OrderData.log").split('\n').at(7), QByteArray("5, Levererad\r"));
     QTRY_COMPARE(w->ListView1->subItem(1, 6), QString("avslutad"));
+    // Delivered, the order leaves the list of those still to be delivered, and its details go with it.
+    QTRY_COMPARE(listedRows(w), QStringList{});
+    QCOMPARE(w->dbOrder[1]->text(), QString());
 }
 
 QTEST_MAIN(TestOrderListWindow)

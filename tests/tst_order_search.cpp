@@ -27,7 +27,8 @@ void TestOrderSearch::matches_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("byNumber");
     QTest::addColumn<bool>("byData");
-    // The order: 211532 for customer K-1007 "Åsa Öberg Café", 08-123456, supplier 0111 "Beijer Bygg".
+    // The order: 211532 for customer K-1007 "Åsa Öberg Café", 08-123456, supplier 0111 "Beijer Bygg",
+    // status "4, Delvis levererad".
     QTest::newRow("part of the order number") << "1153" << true << false;
     QTest::newRow("spaces around are no part of it") << " 2115 " << true << false;
     QTest::newRow("customer number") << "k-1007" << false << true;
@@ -44,7 +45,8 @@ void TestOrderSearch::matches_data()
     QTest::newRow("supplier number") << "0111" << false << true;
     QTest::newRow("supplier name") << "beijer b" << false << true;
     QTest::newRow("seller is not searched") << "ordermott" << false << false;
-    QTest::newRow("status is not searched") << "printed" << false << false;
+    QTest::newRow("status text, other case") << "DELVIS" << false << true;
+    QTest::newRow("status as shown") << "4, delvis lev" << false << true;
     QTest::newRow("date is not searched") << "2026-12" << false << false;
     QTest::newRow("no match") << "Svensson" << false << false;
 }
@@ -54,8 +56,8 @@ void TestOrderSearch::matches()
     QFETCH(QString, typed);
     QFETCH(bool, byNumber);
     QFETCH(bool, byData);
-    const QStringList values{"K-1007",         "Åsa Öberg Café",         "08",   "123456",     "211532", "2026-12-07",
-                             "ORDERMOTTAGARE", "1, Created not printed", "0111", "Beijer Bygg"};
+    const QStringList values{"K-1007",         "Åsa Öberg Café",      "08",   "123456",     "211532", "2026-12-07",
+                             "ORDERMOTTAGARE", "4, Delvis levererad", "0111", "Beijer Bygg"};
     const QString term = data::searchTerm(typed);
     QCOMPARE(data::numberMatches("211532", term), byNumber);
     QCOMPARE(data::orderMatches(values, term), byData);

@@ -1,6 +1,7 @@
 #include "data/order_export.h"
 
 #include "data/app_folder.h"
+#include "data/order_delivery.h"
 #include "data/order_files.h"
 #include "data/order_total.h"
 #include "data/text_file.h"
@@ -98,10 +99,14 @@ Block formatBlock(const QStringList& orders, int from, int to, const std::atomic
     QString text;
     QStringList values;
     QVector<OrderLine> lines;
+    QVector<DeliveryRecord> deliveries;
     QString readError;
     for (int i = from; i < to && !stop; ++i) {
         const QString& order = orders.at(i);
-        if (!readOrderData(order, &values, &readError) || !readOrderBasket(order, &lines, &readError)) {
+        // A damaged delivery record leaves the order out, as a damaged order line does: the sheet
+        // would otherwise show goods as still to come that have arrived.
+        if (!readOrderData(order, &values, &readError) || !readOrderBasket(order, &lines, &readError) ||
+            !readDeliveries(order, &deliveries, &readError)) {
             block.skipped.append(order);
             continue;
         }
@@ -111,15 +116,19 @@ Block formatBlock(const QStringList& orders, int from, int to, const std::atomic
         appendFields(&head, {values.at(4), values.at(5), values.at(6), status.at(0), status.at(1), values.at(0),
                              values.at(1), telephone(values), values.at(8), values.at(9)});
         if (lines.isEmpty()) {
-            text += head + QLatin1String(";;;;;;\r\n");
+            text += head + QLatin1String(";;;;;;;;\r\n");
             ++block.rows;
         }
-        for (const OrderLine& line : lines) {
+        const QVector<LineDelivery> standing = lineDeliveries(lines, deliveries);
+        for (int l = 0; l < lines.size(); ++l) {
+            const OrderLine& line = lines.at(l);
             text += head;
             text += QLatin1Char(';');
             appendFields(&text, {line.articleNumber, line.description});
+            // What arrived and what is to come are exact decimals, written without thousands blanks.
             for (const QString& field :
-                 {csvNumber(line.unitPrice), csvNumber(line.quantity), csvField(line.unit), csvNumber(amount(line))})
+                 {csvNumber(line.unitPrice), csvNumber(line.quantity), csvField(line.unit), csvNumber(amount(line)),
+                  csvField(standing.at(l).receivedText()), csvField(standing.at(l).restText())})
                 text += QLatin1Char(';') + field;
             text += QLatin1String("\r\n");
             ++block.rows;
@@ -217,7 +226,7 @@ bool exportOrders(const QString& path, ExportResult* result, QString* error, con
                            QStringLiteral("Namn"), QStringLiteral("Telefon"), QStringLiteral("Leverantörsnummer"),
                            QStringLiteral("Leverantör"), QStringLiteral("Artikelnummer"), QStringLiteral("Benämning"),
                            QStringLiteral("À-pris"), QStringLiteral("Antal"), QStringLiteral("Enhet"),
-                           QStringLiteral("Belopp")});
+                           QStringLiteral("Belopp"), QStringLiteral("Levererat"), QStringLiteral("Rest")});
     header += QLatin1String("\r\n");
     if (!writeAll(file.handle(), QByteArray("\xEF\xBB\xBF") + header.toUtf8())) {
         const int code = errno;

@@ -22,9 +22,11 @@ using ExportProgress = std::function<bool(int done, int total)>;
 // spreadsheet opens as it is: UTF-8 with a byte-order mark, semicolons, decimal comma, CR LF, one
 // row per order line and one row without line fields for an order without lines. Prices, quantities
 // and amounts that are numbers are written as numbers, and the status id and its text are columns
-// of their own, so that the sheet can sum, sort and filter them. The file at path is replaced only
-// once everything is written; a cancelled or failed export leaves it as it was.
-// False on a failure (*error says why) and on a cancel (result->cancelled, *error empty).
+// of their own, so that the sheet can sum, sort and filter them. The last two columns say what of
+// each line has arrived and what is still to come ("avslutad" for a rest that will not come).
+// The file at path is replaced only once everything is written; a cancelled or failed export
+// leaves it as it was. False on a failure (*error says why) and on a cancel (result->cancelled,
+// *error empty).
 bool exportOrders(const QString& path, ExportResult* result, QString* error, const ExportProgress& progress = {});
 
 // One field as the export writes it: quoted, with its quotes doubled, when it holds a semicolon, a

@@ -71,7 +71,7 @@ bool orderMatches(const QStringList& values, const QString& term)
 {
     if (values.size() < kOrderDataLines || term.isEmpty())
         return false;
-    for (int field : {0, 1, 2, 3, 8, 9}) {
+    for (int field : {0, 1, 2, 3, 7, 8, 9}) {
         if (holds(values.at(field), term))
             return true;
     }

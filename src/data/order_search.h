@@ -16,8 +16,8 @@ QString searchTerm(const QString& typed);
 bool numberMatches(const QString& entry, const QString& term);
 
 // Whether the ten values of an order data file hold the term in the customer number, the customer
-// name, the telephone (area code, number, or both as "08-123456" or "08123456"), or the supplier
-// number or name.
+// name, the telephone (area code, number, or both as "08-123456" or "08123456"), the status as the
+// register shows it ("4, Delvis levererad"), or the supplier number or name.
 bool orderMatches(const QStringList& values, const QString& term);
 
 // The positions of the entries that match by number or, when their data file can be read, by

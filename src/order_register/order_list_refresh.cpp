@@ -30,6 +30,8 @@ void frmOrderLista::setUpRefresh()
     m_settle->setSingleShot(true);
     m_settle->setInterval(kSettleMs);
     connect(m_loader, &OrderSummaryLoader::read, this, &frmOrderLista::summariesRead);
+    // What was read last is filtered in at once, not after the pause that spares the window meanwhile.
+    connect(m_loader, &OrderSummaryLoader::finished, m_register, &OrderRegisterModel::settle);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &frmOrderLista::folderChanged);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &frmOrderLista::folderChanged);
     connect(m_settle, &QTimer::timeout, this, &frmOrderLista::refresh);
@@ -147,6 +149,7 @@ void frmOrderLista::checkShownOrders()
 void frmOrderLista::summariesRead(const QVector<data::OrderSummary>& summaries)
 {
     m_register->takeSummaries(summaries);
+    showReading();
     // The chosen order's details follow a change of its files, a status picked for it kept.
     const int selected = selectedEntry();
     if (selected < 0)

@@ -1,5 +1,6 @@
 // The order list's entries and the search that filters them: by order number as the clerk types,
-// then through the order data files after a pause, with which entry is selected kept across both.
+// then through the order data files after a pause, and to the orders still to be delivered, with
+// which entry is selected kept across them.
 #include "data/order_search.h"
 #include "order_register/order_list_window.h"
 #include "order_register/order_register_model.h"
@@ -91,7 +92,7 @@ void frmOrderLista::onSelectionChanged(const QItemSelection& selected, const QIt
 void frmOrderLista::searchTextChanged()
 {
     m_search->cancel();
-    prgSok->setVisible(false);
+    showReading();
     const QString term = data::searchTerm(txtSok->text());
     if (term.isEmpty()) {
         m_searchPause->stop();
@@ -129,7 +130,7 @@ void frmOrderLista::searchProgress(int done, int total)
 
 void frmOrderLista::searchFinished(const QVector<int>& rows)
 {
-    prgSok->setVisible(false);
+    showReading();
     showRows(true, rows);
 }
 
@@ -137,7 +138,7 @@ void frmOrderLista::clearSearch()
 {
     m_searchPause->stop();
     m_search->cancel();
-    prgSok->setVisible(false);
+    showReading();
     const QSignalBlocker quiet(txtSok);
     txtSok->clear();
     showRows(false, {});
@@ -145,9 +146,36 @@ void frmOrderLista::clearSearch()
 
 void frmOrderLista::showRows(bool filtered, const QVector<int>& rows)
 {
+    changeRows([&] { m_register->setFilter(filtered, rows); });
+}
+
+void frmOrderLista::onlyUndeliveredToggled(bool only)
+{
+    changeRows([&] { m_register->setOnlyUndelivered(only); });
+    showReading();
+}
+
+void frmOrderLista::showReading()
+{
+    if (m_search->isRunning())
+        return;
+    const bool reading = m_register->onlyUndelivered() && m_register->ordersRead() < m_register->orderCount();
+    if (reading)
+        searchProgress(m_register->ordersRead(), m_register->orderCount());
+    prgSok->setVisible(reading);
+}
+
+void frmOrderLista::rowsRearranged()
+{
+    if (!m_shownNumber.isEmpty() && selectedEntry() < 0)
+        clearOrder();
+}
+
+void frmOrderLista::changeRows(const std::function<void()>& change)
+{
     const int selected = selectedEntry();
     m_quiet = true;
-    m_register->setFilter(filtered, rows);
+    change();
     const bool kept = selected >= 0 && reselect(selected);
     m_quiet = false;
     // An order no longer in the list is no longer shown either.

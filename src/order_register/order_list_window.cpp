@@ -16,6 +16,7 @@
 #include "ui/twips.h"
 #include "ui/window_helpers.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -105,6 +106,10 @@ frmOrderLista::frmOrderLista()
     txtSok->setObjectName(QStringLiteral("txtSok"));
     txtSok->installEventFilter(this);
     ui::place(txtSok, 5280, 45, 3375, 300);
+    // Between the list's caption and the search field, whose reading and bar it shares.
+    chkEjLevererade = new QCheckBox(QStringLiteral("&Endast ej levererade"), this);
+    chkEjLevererade->setObjectName(QStringLiteral("chkEjLevererade"));
+    ui::place(chkEjLevererade, 2280, 90, 2400, 270);
     m_searchPause = new QTimer(this);
     m_searchPause->setSingleShot(true);
     m_searchPause->setInterval(kSearchPauseMs);
@@ -179,8 +184,8 @@ frmOrderLista::frmOrderLista()
 
     nameControls();
 
-    const QList<QWidget*> tabOrder{List1,    txtSok,   Command1, Command2,  Command3, Command4,
-                                   Command5, Command7, Command6, ListView1, Command8, Command9};
+    const QList<QWidget*> tabOrder{List1,    txtSok,   chkEjLevererade, Command1,  Command2, Command3, Command4,
+                                   Command5, Command7, Command6,        ListView1, Command8, Command9};
     for (int i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
 
@@ -213,6 +218,8 @@ frmOrderLista::frmOrderLista()
     connect(m_searchPause, &QTimer::timeout, this, &frmOrderLista::startFullSearch);
     connect(m_search, &OrderSearchRunner::progress, this, &frmOrderLista::searchProgress);
     connect(m_search, &OrderSearchRunner::finished, this, &frmOrderLista::searchFinished);
+    connect(chkEjLevererade, &QCheckBox::toggled, this, &frmOrderLista::onlyUndeliveredToggled);
+    connect(m_register, &QAbstractItemModel::layoutChanged, this, &frmOrderLista::rowsRearranged);
 
     ui::centreOnScreen(this);
 }
@@ -224,6 +231,7 @@ void frmOrderLista::nameControls()
     ui::describeAfter(dbLeverans, lblLeverans);
     ui::nameAfter(txtSok, lblSok);
     ui::speak(prgSok, QStringLiteral("Sökning"));
+    ui::nameAfterCaption(chkEjLevererade);
     ui::speak(Command8, QStringLiteral("Välj status"));
     ui::speak(Command9, QString(), QStringLiteral("Sparar orderns status"));
     ui::speak(Command1, QStringLiteral("Visa orderrader"));

@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVector>
+#include <functional>
 
 class OrderRegisterModel;
 class OrderSearchRunner;
 class OrderSummaryLoader;
+class QCheckBox;
 class QFileSystemWatcher;
 class QGroupBox;
 class QItemSelection;
@@ -29,7 +31,8 @@ class ReportListView;
 // The register of saved orders: a table of the order list file's entries with each order's date,
 // customer, supplier, status and amount, kept current while it is open; it shows the selected
 // order's header and lines, folds out to show the lines, and voids an order. The shown order can be
-// opened for changing, printed, and given a new status.
+// opened for changing, printed, received, and given a new status. The table can be narrowed by a
+// search and to the orders still to be delivered.
 // Its members are defined in order_list_window.cpp, order_list_search.cpp (entries, selectedEntry),
 // order_list_refresh.cpp (refresh), order_list_details.cpp (receiveStatus) and
 // order_list_actions.cpp, as the private sections say.
@@ -62,6 +65,7 @@ public:
     QLabel* lblSok;
     QLineEdit* txtSok;
     QProgressBar* prgSok;
+    QCheckBox* chkEjLevererade;
     QGroupBox* Frame1;
     QLabel* lblKundData[3];
     QLabel* dbKund[3];
@@ -108,6 +112,15 @@ private:
     // Shows the entries at the given positions (all of them when not filtered); the selection stays on
     // its entry when that is still shown.
     void showRows(bool filtered, const QVector<int>& rows);
+    // "Endast ej levererade": only the orders still to be delivered, of those the search shows.
+    void onlyUndeliveredToggled(bool only);
+    // Runs `change` on the rows shown, keeping the selection on its entry when that is still shown.
+    void changeRows(const std::function<void()>& change);
+    // An order whose row went away as the orders were read anew is no longer shown either.
+    void rowsRearranged();
+    // While only undelivered orders are shown and not all orders are read yet, the search's bar
+    // tells how far the reading has come; a running search tells its own.
+    void showReading();
     // Selects the row of the entry at `position` without showing the order again; false when the
     // entry is not shown.
     bool reselect(int position);

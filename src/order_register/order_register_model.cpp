@@ -1,5 +1,6 @@
 #include "order_register/order_register_model.h"
 
+#include "data/order_status.h"
 #include "data/order_total.h"
 #include "ui/window_helpers.h"
 
@@ -10,6 +11,8 @@
 namespace {
 // Summaries come in batches many times a second while the register fills.
 constexpr int kResortMs = 300;
+// "5, Levererad": every line has arrived or its rest is closed.
+constexpr int kDelivered = 5;
 } // namespace
 
 OrderRegisterModel::OrderRegisterModel(QObject* parent)
@@ -107,6 +110,7 @@ QVector<int> OrderRegisterModel::setEntries(const QStringList& entries)
     std::vector<Order> orders;
     orders.reserve(size_t(entries.size()));
     QVector<int> orderOf(entries.size());
+    int unread = 0;
     for (int i = 0; i < entries.size(); ++i) {
         auto it = index.constFind(entries.at(i));
         if (it == index.constEnd()) {
@@ -115,6 +119,7 @@ QVector<int> OrderRegisterModel::setEntries(const QStringList& entries)
             orders.push_back(old >= 0 ? std::move(m_orders[size_t(old)]) : Order());
             orders.back().number = entries.at(i);
             orders.back().uses = 0;
+            unread += orders.back().summary ? 0 : 1;
         }
         orderOf[i] = *it;
         ++orders[size_t(*it)].uses;
@@ -142,6 +147,7 @@ QVector<int> OrderRegisterModel::setEntries(const QStringList& entries)
     m_orderOf = std::move(orderOf);
     m_orders = std::move(orders);
     m_orderIndex = std::move(index);
+    m_unread = unread;
     QVector<int> filter;
     for (int position : qAsConst(m_filter)) {
         if (moved.value(position, -1) >= 0)
@@ -162,8 +168,10 @@ void OrderRegisterModel::removeEntry(int position)
     if (row >= 0)
         beginRemoveRows(QModelIndex(), row, row);
     Order& order = m_orders[size_t(m_orderOf.at(position))];
-    if (--order.uses == 0)
+    if (--order.uses == 0) {
         m_orderIndex.remove(m_entries.at(position));
+        m_unread -= order.summary ? 0 : 1;
+    }
     m_entries.removeAt(position);
     m_orderOf.remove(position);
     for (QVector<int>* rows : {&m_filter, &m_shown}) {
@@ -191,6 +199,22 @@ void OrderRegisterModel::setFilter(bool filtered, const QVector<int>& positions)
     endResetModel();
 }
 
+void OrderRegisterModel::setOnlyUndelivered(bool only)
+{
+    beginResetModel();
+    m_onlyUndelivered = only;
+    buildRows();
+    endResetModel();
+}
+
+void OrderRegisterModel::settle()
+{
+    if (!m_resort.isActive())
+        return;
+    m_resort.stop();
+    relayout([this] { buildRows(); });
+}
+
 void OrderRegisterModel::listedOrders(QStringList* numbers, QVector<data::OrderStamps>* stamps) const
 {
     numbers->clear();
@@ -216,6 +240,7 @@ std::optional<data::OrderStamps> OrderRegisterModel::stampsRead(const QString& n
 void OrderRegisterModel::takeSummaries(const QVector<data::OrderSummary>& summaries)
 {
     bool taken = false;
+    bool refilter = false;
     for (const data::OrderSummary& summary : summaries) {
         const auto it = m_orderIndex.constFind(summary.number);
         if (it == m_orderIndex.constEnd())
@@ -223,14 +248,21 @@ void OrderRegisterModel::takeSummaries(const QVector<data::OrderSummary>& summar
         Order& order = m_orders[size_t(*it)];
         if (order.summary && summary.readAt < order.summary->readAt)
             continue;
+        const bool wasShown = order.summary && !order.delivered;
+        if (!order.summary && order.uses > 0)
+            --m_unread;
         order.summary = std::make_unique<data::OrderSummary>(summary);
         order.key.reset();
+        // A status that is no number reads as 0, as a clerk's hand-written one would.
+        order.delivered = data::statusId(summary.status) >= kDelivered;
+        refilter = refilter || wasShown != !order.delivered;
         taken = true;
     }
-    if (!taken || m_shown.isEmpty())
+    if (!taken)
         return;
-    Q_EMIT dataChanged(index(0, Date), index(int(m_shown.size()) - 1, Amount));
-    if (m_sortColumn > Number && !m_resort.isActive())
+    if (!m_shown.isEmpty())
+        Q_EMIT dataChanged(index(0, Date), index(int(m_shown.size()) - 1, Amount));
+    if ((m_sortColumn > Number || (m_onlyUndelivered && refilter)) && !m_resort.isActive())
         m_resort.start();
 }
 
@@ -261,9 +293,18 @@ void OrderRegisterModel::buildRows()
         m_shown.resize(m_entries.size());
         std::iota(m_shown.begin(), m_shown.end(), 0);
     }
+    if (m_onlyUndelivered)
+        m_shown.erase(std::remove_if(m_shown.begin(), m_shown.end(), [this](int p) { return !undelivered(p); }),
+                      m_shown.end());
     if (m_sortColumn >= 0)
         sortRows(&m_shown);
     m_rowOf.fill(-1, m_entries.size());
     for (int row = 0; row < m_shown.size(); ++row)
         m_rowOf[m_shown.at(row)] = row;
+}
+
+bool OrderRegisterModel::undelivered(int position) const
+{
+    const Order& order = orderAt(position);
+    return order.summary && !order.delivered;
 }

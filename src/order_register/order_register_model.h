@@ -43,6 +43,15 @@ public:
     // Shows only the entries at `positions` (ascending), or every entry.
     void setFilter(bool filtered, const QVector<int>& positions);
     bool isFiltered() const { return m_filtered; }
+    // Shows, of those, only the orders still to be delivered: read, with a status whose id is below
+    // "5, Levererad". The rows follow the orders as they are read.
+    void setOnlyUndelivered(bool only);
+    bool onlyUndelivered() const { return m_onlyUndelivered; }
+    // How many listed orders there are and how many of them have been read.
+    int orderCount() const { return int(m_orderIndex.size()); }
+    int ordersRead() const { return orderCount() - m_unread; }
+    // Rows that wait to be sorted or filtered anew are so now.
+    void settle();
     int entryAt(int row) const { return m_shown.value(row, -1); }
     int rowOf(int position) const { return m_rowOf.value(position, -1); }
 
@@ -62,6 +71,8 @@ private:
         // None until the order's files are read; kept apart, so that a register opens quickly.
         std::unique_ptr<data::OrderSummary> summary;
         int uses = 0;
+        // Read with a status id of 5 or more; an order not read yet is not known to be delivered.
+        bool delivered = false;
         // The key of this order in the sorted column, made when first needed.
         std::optional<QCollatorSortKey> key;
     };
@@ -77,6 +88,7 @@ private:
     // Runs `change` on the shown rows, keeping the views' selection and current row on their entries.
     void relayout(const std::function<void()>& change);
     void buildRows();
+    bool undelivered(int position) const;
     void sortRows(QVector<int>* rows);
     SortKey sortKey(Order& order, int position);
 
@@ -86,11 +98,14 @@ private:
     QHash<QString, int> m_orderIndex;
     bool m_filtered = false;
     QVector<int> m_filter;
+    bool m_onlyUndelivered = false;
+    int m_unread = 0;     // listed orders without a summary
     QVector<int> m_shown; // row to entry position
     QVector<int> m_rowOf; // entry position to row, -1 when hidden
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     QCollator m_collator;
-    // Orders read while the rows are sorted by what was read are sorted in now and then, not one by one.
+    // Orders read while the rows are sorted or filtered by what was read are sorted or filtered in
+    // now and then, not one by one.
     QTimer m_resort;
 };
