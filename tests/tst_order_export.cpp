@@ -119,6 +119,10 @@ void TestOrderExport::smallRegister()
     folder.write("Order/1004.OrderBasket.log", "\"A1\",\"Skruv\",\"1\",\"2\",\"st\"\r\n");
     folder.write("Order/1004.OrderDelivery.log", "\"2026-12-09\",\"1\",\"A1\",\"1\r\n");
     const QString path = folder.file("export.csv");
+    // An earlier export larger than any data file is still replaced: it is never read.
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.resize(65 * 1024 * 1024));
+    earlier.close();
     data::ExportResult result;
     QString error;
     QVERIFY2(data::exportOrders(path, &result, &error), qPrintable(error));

@@ -150,7 +150,7 @@ QString writeFailure(const QString& path, int code)
 // System (a link to them included), not through a link, not over a read-only file.
 bool mayExportTo(const QString& path, QString* error)
 {
-    if (!canWriteFile(path, error))
+    if (!canReplaceWhole(path, error))
         return false;
     const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
     for (const QString& own : {QStringLiteral("\\Order"), QStringLiteral("\\System")}) {

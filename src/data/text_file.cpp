@@ -117,7 +117,7 @@ QString folderProblem(const QString& path)
     return QString();
 }
 
-QString writeProblem(const QString& path)
+QString writeProblem(const QString& path, bool anySize = false)
 {
     const QString folder = folderProblem(path);
     if (!folder.isEmpty())
@@ -127,6 +127,9 @@ QString writeProblem(const QString& path)
     };
     if (::lstat(nativePath(path).constData(), &st) != 0)
         return errno == ENOENT ? QString() : reasonForErrno(errno, path);
+    // A file that is only replaced, never read (an export), may be of any size.
+    if (anySize && S_ISREG(st.st_mode))
+        st.st_size = 0;
     const QString kind = kindProblem(st, Links::Refuse, path);
     if (!kind.isEmpty())
         return kind;
@@ -278,6 +281,15 @@ bool readTextFile(const QString& path, QString* text, QString* error, Links link
 bool canWriteFile(const QString& path, QString* error)
 {
     const QString problem = writeProblem(path);
+    if (problem.isEmpty())
+        return true;
+    *error = failure(QStringLiteral("Kunde inte skriva filen"), path, problem);
+    return false;
+}
+
+bool canReplaceWhole(const QString& path, QString* error)
+{
+    const QString problem = writeProblem(path, true);
     if (problem.isEmpty())
         return true;
     *error = failure(QStringLiteral("Kunde inte skriva filen"), path, problem);

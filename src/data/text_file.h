@@ -49,6 +49,8 @@ bool canDeleteFile(const QString& path, QString* error);
 
 // Whether path may be replaced or appended to: not a link, not read-only, in a writable folder.
 bool canWriteFile(const QString& path, QString* error);
+// The same for a file that is only ever replaced whole and never read back, so its size is no matter.
+bool canReplaceWhole(const QString& path, QString* error);
 
 // Deletes the regular files directly in `folder` whose names match `pattern` and that nobody has
 // changed for `minimumAgeSeconds`: what a program killed mid-write left behind. Links, folders and
