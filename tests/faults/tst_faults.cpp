@@ -62,12 +62,13 @@ const QByteArray kArrivingBytes = "\"2026-12-09\",\"1\",\"A1\",\"6\"\r\n\"2026-1
 const QByteArray kStatusesBytes = "\"1\",\"Ny\"\r\n\"4\",\"Delvis levererad\"\r\n\"5\",\"Levererad\"\r\n";
 const data::OrderLine kLine{"C3", "Bricka", "0,10", "50", "ST"};
 const QByteArray kLineBytes = "\"C3\",\"Bricka\",\"0,10\",\"50\",\"ST\"\r\n";
-// The order folder exported: 211532 with its two lines; the other listed orders have no files.
+// The order folder exported: 211532 with its two lines, 4 of A1 arrived; the other listed orders have
+// no files.
 const QByteArray kExportBytes =
     "\xEF\xBB\xBFOrdernummer;Orderdatum;S\xC3\xA4ljare;Status;Statustext;Kundnummer;Namn;Telefon;"
     "Leverant\xC3\xB6rsnummer;Leverant\xC3\xB6r;Artikelnummer;Ben\xC3\xA4mning;\xC3\x80-pris;Antal;Enhet;Belopp;"
     "Levererat;Rest\r\n"
-    "211532;2026-12-07;Eva;Ny;;K1;Kund AB;08-123456;L1;Lev AB;A1;Skruv, rostfri;2,50;10;ST;25,00;0;10\r\n"
+    "211532;2026-12-07;Eva;Ny;;K1;Kund AB;08-123456;L1;Lev AB;A1;Skruv, rostfri;2,50;10;ST;25,00;4;6\r\n"
     "211532;2026-12-07;Eva;Ny;;K1;Kund AB;08-123456;L1;Lev AB;B2;Mutter;0,75;100;ST;75,00;0;100\r\n";
 
 constexpr char kChild[] = "--run-in";
