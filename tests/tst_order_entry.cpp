@@ -1,3 +1,4 @@
+#include "data/remembered_orders.h"
 #include "data/text_codec.h"
 #include "order_entry/add_line_dialog.h"
 #include "order_entry/new_order_window.h"
@@ -11,11 +12,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextDocument>
@@ -57,6 +60,47 @@ frmAdd* openAddDialog(frmZelOrderNew* window)
 }
 
 using Shown = ui::MessageBoxScript::Shown;
+
+// Two saved orders: K-17's from supplier 1008, and the later one of K-18 from 1009.
+void writeTwoOrders(const testsupport::AppFolder& folder)
+{
+    folder.write("System/Leverantorer.log", "\xc5kessons,1008\r\nPl\xe5t,1009\r\n");
+    folder.write("Order/100001.OrderData.log", "K-17\r\n\xc5sa \xd6"
+                                               "berg\r\n08\r\n123 45 67\r\n100001\r\n2026-01-10\r\nS\r\n1\r\n"
+                                               "1008\r\n\xc5kessons\r\n");
+    folder.write("Order/100001.OrderBasket.log", "\"A-100\",\"Skruv 5 mm\",\"2,50\",\"10\",\"ST\"\r\n"
+                                                 "\"B-200\",\"Bult M8\",\"4,00\",\"5\",\"ST\"\r\n");
+    folder.write("Order/200002.OrderData.log",
+                 "K-18\r\nBengt Berg\r\n031\r\n11 22 33\r\n200002\r\n2026-02-10\r\nS\r\n1\r\n1009\r\nPl\xe5t\r\n");
+    folder.write("Order/200002.OrderBasket.log", "\"A-100\",\"Skruv 5 mm rostfri\",\"2,75\",\"10\",\"FRP\"\r\n"
+                                                 "\"A-101\",\"Skruv 6 mm\",\"3,00\",\"5\",\"ST\"\r\n");
+    folder.write("Order/Lista.log", "100001\r\n200002\r\n");
+}
+
+void rememberOrders()
+{
+    data::RememberedOrders* memory = data::RememberedOrders::instance();
+    QSignalSpy read(memory, &data::RememberedOrders::readingDone);
+    memory->start();
+    QVERIFY(read.wait(5000));
+}
+
+// Where a key pressed in a box goes: to its drop-down while that is shown, as the system sends it.
+QWidget* keysOf(QLineEdit* box)
+{
+    QWidget* popup = box->completer()->popup();
+    return popup->isVisible() ? popup : box;
+}
+
+// What the drop-down under a box offers now; nothing when it is not shown.
+QStringList offered(QLineEdit* box)
+{
+    QStringList rows;
+    QAbstractItemView* popup = box->completer()->popup();
+    for (int row = 0; popup->isVisible() && row < popup->model()->rowCount(); ++row)
+        rows << popup->model()->index(row, 0).data().toString();
+    return rows;
+}
 
 // Whether a control's text is drawn in red: some red pixels and no dark one of another colour.
 bool drawnInRed(QWidget* widget)
@@ -112,6 +156,7 @@ private Q_SLOTS:
     void supplierAddedMeanwhileIsKnown();
     void changeLine();
     void statusAndTotal();
+    void remembersArticles();
 
 private:
     std::unique_ptr<testsupport::AppFolder> m_folder;
@@ -122,10 +167,12 @@ QtMessageHandler g_testLogger = nullptr;
 
 void TestOrderEntry::initTestCase()
 {
-    // The offscreen platform cannot raise windows and says so on every show; that is not a fault here.
+    // The offscreen platform cannot raise windows, nor give a drop-down the keys, and says so every
+    // time; that is not a fault here.
     g_testLogger =
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (message != QLatin1String("This plugin does not support raise()"))
+            if (message != QLatin1String("This plugin does not support raise()") &&
+                message != QLatin1String("This plugin does not support grabbing the keyboard"))
                 g_testLogger(type, context, message);
         });
 }
@@ -133,6 +180,7 @@ void TestOrderEntry::initTestCase()
 void TestOrderEntry::init()
 {
     testsupport::resetForms();
+    data::RememberedOrders::instance()->stop();
     m_folder = std::make_unique<testsupport::AppFolder>();
     m_ends = 0;
     ui::setEndHandler([this] { ++m_ends; });
@@ -144,6 +192,7 @@ void TestOrderEntry::cleanup()
     const int pending = ui::MessageBoxScript::pendingAnswers();
     testsupport::resetForms();
     QVERIFY(ui::loadedForms().isEmpty());
+    data::RememberedOrders::instance()->stop();
     m_folder.reset();
     QCOMPARE(unexpected, 0);
     QCOMPARE(pending, 0);
@@ -1009,6 +1058,67 @@ void TestOrderEntry::statusAndTotal()
     click(window, "Command6");
     QCOMPARE(m_folder->read("Order/" + number + ".OrderData.log").split('\n').at(7), QByteArray("0, Ny\r"));
     QCOMPARE(m_folder->read("Order/Lista.log"), number.toLatin1() + "\r\n");
+}
+
+void TestOrderEntry::remembersArticles()
+{
+    writeTwoOrders(*m_folder);
+    rememberOrders();
+    frmZelOrderNew* window = openOrderWindow();
+    testsupport::typeText(window->txtLevNr, "1008");
+    frmAdd* dialog = openAddDialog(window);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+
+    // Offered as typed, the order's supplier's first; Esc closes the list and leaves the dialog open.
+    testsupport::typeText(dialog->Text1, "a");
+    QCOMPARE(offered(dialog->Text1), QStringList({"A-100", "A-101"}));
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Escape);
+    QCOMPARE(offered(dialog->Text1), QStringList());
+    QCOMPARE(frmAdd::existing(), dialog);
+    // Chosen with the keys: the supplier's own line, not the later one from another.
+    testsupport::typeText(dialog->Text1, "-");
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Down);
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Return);
+    QCOMPARE((QStringList{dialog->Text1->text(), dialog->Text2->text(), dialog->Text3->text(), dialog->Text4->text(),
+                          dialog->Combo1->currentText()}),
+             QStringList({"A-100", "Skruv 5 mm", "2,50", "", "ST"}));
+    // Another number typed in full brings its own values in place of those filled in.
+    dialog->Text1->clear();
+    testsupport::typeText(dialog->Text1, "A-101");
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Tab);
+    QCOMPARE((QStringList{dialog->Text2->text(), dialog->Text3->text(), dialog->Combo1->currentText()}),
+             QStringList({"Skruv 6 mm", "3,00", "ST"}));
+
+    // What the clerk typed or picked in this line stays.
+    dialog->Text1->clear();
+    dialog->Text2->clear();
+    testsupport::typeText(dialog->Text2, "Egen text");
+    QTest::keyClick(dialog->Combo1, Qt::Key_Down);
+    dialog->Text1->setFocus();
+    testsupport::typeText(dialog->Text1, "A-100");
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Tab);
+    QCOMPARE((QStringList{dialog->Text2->text(), dialog->Text3->text(), dialog->Combo1->currentText()}),
+             QStringList({"Egen text", "2,50", "PAR"}));
+
+    // Saved, the order is the supplier's latest; changed with Ändra, it is remembered as changed.
+    dialog->Text3->clear();
+    testsupport::typeText(dialog->Text3, "2,60");
+    ui::MessageBoxScript::answerNext(ui::vbNo);
+    click(dialog, "Command1");
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+    window->ListView1->selectRow(0);
+    click(window, "Command3");
+    frmAdd::existing()->Text3->clear();
+    testsupport::typeText(frmAdd::existing()->Text3, "2,65");
+    click(frmAdd::existing(), "Command1");
+    QCoreApplication::processEvents();
+    dialog = openAddDialog(window);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    testsupport::typeText(dialog->Text1, "A-100");
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Tab);
+    QCOMPARE((QStringList{dialog->Text2->text(), dialog->Text3->text(), dialog->Combo1->currentText()}),
+             QStringList({"Egen text", "2,65", "PAR"}));
 }
 
 QTEST_MAIN(TestOrderEntry)
