@@ -157,6 +157,7 @@ private Q_SLOTS:
     void changeLine();
     void statusAndTotal();
     void remembersArticles();
+    void remembersCustomers();
 
 private:
     std::unique_ptr<testsupport::AppFolder> m_folder;
@@ -1119,6 +1120,40 @@ void TestOrderEntry::remembersArticles()
     QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Tab);
     QCOMPARE((QStringList{dialog->Text2->text(), dialog->Text3->text(), dialog->Combo1->currentText()}),
              QStringList({"Egen text", "2,65", "PAR"}));
+}
+
+void TestOrderEntry::remembersCustomers()
+{
+    writeTwoOrders(*m_folder);
+    rememberOrders();
+    frmZelOrderNew* window = openOrderWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->Text1->setFocus();
+
+    // By name as well as by number, the latest first; chosen, the number goes into the box.
+    testsupport::typeText(window->Text1, "berg");
+    QCOMPARE(offered(window->Text1), QStringList({"K-18  Bengt Berg", "K-17  Åsa Öberg"}));
+    QTest::keyClick(keysOf(window->Text1), Qt::Key_Down);
+    QTest::keyClick(keysOf(window->Text1), Qt::Key_Down);
+    QTest::keyClick(keysOf(window->Text1), Qt::Key_Return);
+    QCOMPARE((QStringList{window->Text1->text(), window->Text2->text(), window->Text3->text(), window->Text4->text()}),
+             QStringList({"K-17", "Åsa Öberg", "08", "123 45 67"}));
+
+    // Another number typed in full: what was filled in follows it, what the clerk typed stays.
+    window->Text1->clear();
+    window->Text4->clear();
+    testsupport::typeText(window->Text4, "555");
+    testsupport::typeText(window->Text1, "K-18");
+    QTest::keyClick(keysOf(window->Text1), Qt::Key_Tab);
+    QCOMPARE((QStringList{window->Text2->text(), window->Text3->text(), window->Text4->text()}),
+             QStringList({"Bengt Berg", "031", "555"}));
+    // A number never used brings nothing.
+    window->Text1->clear();
+    window->Text1->setFocus();
+    testsupport::typeText(window->Text1, "K-1");
+    QTest::keyClick(keysOf(window->Text1), Qt::Key_Tab);
+    QCOMPARE((QStringList{window->Text2->text(), window->Text3->text(), window->Text4->text()}),
+             QStringList({"Bengt Berg", "031", "555"}));
 }
 
 QTEST_MAIN(TestOrderEntry)

@@ -157,6 +157,7 @@ bool frmZelOrderNew::openSavedOrder(const QString& number, const QStringList& va
     ListView1->addRows(rows);
     m_saved = true;
     m_statusPickedSinceSave = false;
+    m_customerFill.forget();
     takeBaseline();
     if (!m_reservation.reserveExisting(number)) {
         m_reservation.release();
