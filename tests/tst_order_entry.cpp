@@ -3,6 +3,7 @@
 #include "order_entry/add_line_dialog.h"
 #include "order_entry/new_order_window.h"
 #include "order_entry/splash_window.h"
+#include "order_register/order_list_window.h"
 #include "pickers/status_picker.h"
 #include "test_support.h"
 #include "ui/message_box.h"
@@ -20,6 +21,7 @@
 #include <QPrintPreviewDialog>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QTextDocument>
 #include <memory>
@@ -158,6 +160,7 @@ private Q_SLOTS:
     void statusAndTotal();
     void remembersArticles();
     void remembersCustomers();
+    void copiesOrder();
 
 private:
     std::unique_ptr<testsupport::AppFolder> m_folder;
@@ -1154,6 +1157,66 @@ void TestOrderEntry::remembersCustomers()
     QTest::keyClick(keysOf(window->Text1), Qt::Key_Tab);
     QCOMPARE((QStringList{window->Text2->text(), window->Text3->text(), window->Text4->text()}),
              QStringList({"Bengt Berg", "031", "555"}));
+}
+
+void TestOrderEntry::copiesOrder()
+{
+    writeTwoOrders(*m_folder);
+    const QByteArray delivery = "\"2026-01-20\",\"1\",\"A-100\",\"10\"\r\n";
+    m_folder->write("Order/100001.OrderDelivery.log", delivery);
+    frmZelOrderNew* window = openOrderWindow();
+    testsupport::typeText(window->Text2, "osparad");
+    const QString first = window->dbOrderNr->text();
+    window->mnuOppna->trigger();
+    frmOrderLista* list = frmOrderLista::existing();
+    list->List1->selectRow(0);
+
+    // The order being typed is not left unasked.
+    ui::MessageBoxScript::answerNext(ui::vbNo);
+    QTest::mouseClick(list->cmdKopiera, Qt::LeftButton);
+    QCOMPARE(ui::MessageBoxScript::shown().size(), 1);
+    QCOMPARE(ui::MessageBoxScript::shown().constLast().prompt,
+             QStringLiteral("Ordern har ändringar som inte är sparade.\rVill du lämna den ändå ?"));
+    QCOMPARE((QStringList{window->dbOrderNr->text(), window->Text2->text()}), QStringList({first, "osparad"}));
+    ui::MessageBoxScript::answerNext(ui::vbYes);
+    QTest::mouseClick(list->cmdKopiera, Qt::LeftButton);
+
+    const QString copy = window->dbOrderNr->text();
+    QVERIFY(copy != first && copy != "100001" && !copy.isEmpty());
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QCOMPARE((QStringList{window->Text1->text(), window->Text2->text(), window->Text3->text(), window->Text4->text(),
+                          window->dbOrderDag->text(), window->dbStatus->text(), window->txtLevNr->text(),
+                          window->dbLevName->text()}),
+             QStringList({"K-17", "Åsa Öberg", "08", "123 45 67", today, "0", "1008", "Åkessons"}));
+    QCOMPARE((QStringList{window->ListView1->itemText(1), window->ListView1->subItem(1, 1),
+                          window->ListView1->subItem(1, 3)}),
+             QStringList({"B-200", "Bult M8", "5"}));
+    QCOMPARE(window->StatusBar1->currentMessage(),
+             QStringLiteral("Kopia av order 100001. Den sparas som en ny order med Spara."));
+    // The lines are the copy's own from the start; nothing was received on them.
+    QCOMPARE(m_folder->read("Order/" + copy + ".OrderBasket.log"),
+             QByteArray("\"A-100\",\"Skruv 5 mm\",\"2,50\",\"10\",\"ST\"\r\n"
+                        "\"B-200\",\"Bult M8\",\"4,00\",\"5\",\"ST\"\r\n"));
+    QVERIFY(!m_folder->exists("Order/" + copy + ".OrderDelivery.log"));
+    QVERIFY(!m_folder->exists("Order/" + copy + ".OrderData.log"));
+    QVERIFY(window->hasUnsavedChanges());
+
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+    QCOMPARE(m_folder->read("Order/" + copy + ".OrderData.log"),
+             "K-17\r\n\xc5sa \xd6"
+             "berg\r\n08\r\n123 45 67\r\n" +
+                 copy.toLatin1() + "\r\n" + today.toLatin1() +
+                 "\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n1008\r\n\xc5kessons\r\n");
+    QCOMPARE(m_folder->read("Order/Lista.log"), "100001\r\n200002\r\n" + copy.toLatin1() + "\r\n");
+    // The order copied is as it was, byte for byte.
+    QCOMPARE(m_folder->read("Order/100001.OrderData.log"),
+             QByteArray("K-17\r\n\xc5sa \xd6"
+                        "berg\r\n08\r\n123 45 67\r\n100001\r\n2026-01-10\r\nS\r\n1\r\n1008\r\n\xc5kessons\r\n"));
+    QCOMPARE(m_folder->read("Order/100001.OrderBasket.log"),
+             QByteArray("\"A-100\",\"Skruv 5 mm\",\"2,50\",\"10\",\"ST\"\r\n"
+                        "\"B-200\",\"Bult M8\",\"4,00\",\"5\",\"ST\"\r\n"));
+    QCOMPARE(m_folder->read("Order/100001.OrderDelivery.log"), delivery);
 }
 
 QTEST_MAIN(TestOrderEntry)

@@ -25,7 +25,7 @@ class ReportListView;
 // The main window: the order being entered, its number and date taken from the clock. "Ny order"
 // starts another one in the same run; a saved order can be opened here again from the order list.
 // Its members are defined in new_order_window.cpp, new_order_lines.cpp (shownLines),
-// new_order_lifecycle.cpp (the saving, opening, status and unsaved-changes members),
+// new_order_lifecycle.cpp (the saving, opening, copying, status and unsaved-changes members),
 // new_order_supplier.cpp (the supplier number box), new_order_customer.cpp (customers remembered)
 // and new_order_export.cpp (exportOrdersTo), as the private sections say.
 class frmZelOrderNew : public ui::Form, public StatusReceiver
@@ -112,6 +112,12 @@ public:
     // changing, asking first as startNewOrder() does. It is written under `number` whatever line 5 of
     // its data file says. Saving it again replaces its data file and adds no list entry.
     bool openSavedOrder(const QString& number, const QStringList& values, const QVector<data::OrderLine>& lines);
+
+    // Starts a new order as startNewOrder() does (asking first the same way) with the customer and
+    // supplier of the saved order `number`, whose data file holds `values`, and its `lines` written to
+    // the new order's basket one by one. Nothing of the saved order changes; the copy is saved with
+    // "Spara" like any new order.
+    bool startCopyOf(const QString& number, const QStringList& values, const QVector<data::OrderLine>& lines);
 
     // The status of `number` was written by another path (a delivery, a printout): the window that
     // holds that order shows it and keeps it, so its next save does not write the old one back.
