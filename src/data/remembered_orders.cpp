@@ -94,6 +94,8 @@ void RememberedOrders::readOnThread()
         m_readAgain = true;
         return;
     }
+    // Watched from before the reading, so that a change while it runs is read again after it.
+    watchFolder();
     m_cancel = false;
     const int run = ++m_run;
     m_thread = QThread::create([this] { readChanges(m_cancel); });
