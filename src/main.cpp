@@ -1,18 +1,23 @@
+#include "data/remembered_orders.h"
 #include "language/language_window.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZEL2007"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(ZEL_VERSION_MAJOR).arg(ZEL_VERSION_MINOR).arg(ZEL_VERSION_PATCH));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(ZEL_VERSION_MAJOR).arg(ZEL_VERSION_MINOR).arg(ZEL_VERSION_PATCH));
     // The program ends when its last loaded window is unloaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::registerFonts();
     QApplication::setFont(ui::formFont());
 
     frmSetLanguage::instance()->showForm();
+    // The earlier orders are read once the first window is up, on a thread of their own.
+    QTimer::singleShot(0, [] { data::RememberedOrders::instance()->start(); });
     return QApplication::exec();
 }

@@ -1,7 +1,9 @@
+#include "data/remembered_orders.h"
 #include "data/text_codec.h"
 #include "order_entry/add_line_dialog.h"
 #include "order_entry/new_order_window.h"
 #include "order_entry/splash_window.h"
+#include "order_register/order_list_window.h"
 #include "pickers/status_picker.h"
 #include "test_support.h"
 #include "ui/message_box.h"
@@ -11,12 +13,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QTextDocument>
 #include <memory>
@@ -57,6 +62,47 @@ frmAdd* openAddDialog(frmZelOrderNew* window)
 }
 
 using Shown = ui::MessageBoxScript::Shown;
+
+// Two saved orders: K-17's from supplier 1008, and the later one of K-18 from 1009.
+void writeTwoOrders(const testsupport::AppFolder& folder)
+{
+    folder.write("System/Leverantorer.log", "\xc5kessons,1008\r\nPl\xe5t,1009\r\n");
+    folder.write("Order/100001.OrderData.log", "K-17\r\n\xc5sa \xd6"
+                                               "berg\r\n08\r\n123 45 67\r\n100001\r\n2026-01-10\r\nS\r\n1\r\n"
+                                               "1008\r\n\xc5kessons\r\n");
+    folder.write("Order/100001.OrderBasket.log", "\"A-100\",\"Skruv 5 mm\",\"2,50\",\"10\",\"ST\"\r\n"
+                                                 "\"B-200\",\"Bult M8\",\"4,00\",\"5\",\"ST\"\r\n");
+    folder.write("Order/200002.OrderData.log",
+                 "K-18\r\nBengt Berg\r\n031\r\n11 22 33\r\n200002\r\n2026-02-10\r\nS\r\n1\r\n1009\r\nPl\xe5t\r\n");
+    folder.write("Order/200002.OrderBasket.log", "\"A-100\",\"Skruv 5 mm rostfri\",\"2,75\",\"10\",\"FRP\"\r\n"
+                                                 "\"A-101\",\"Skruv 6 mm\",\"3,00\",\"5\",\"ST\"\r\n");
+    folder.write("Order/Lista.log", "100001\r\n200002\r\n");
+}
+
+void rememberOrders()
+{
+    data::RememberedOrders* memory = data::RememberedOrders::instance();
+    QSignalSpy read(memory, &data::RememberedOrders::readingDone);
+    memory->start();
+    QVERIFY(read.wait(5000));
+}
+
+// Where a key pressed in a box goes: to its drop-down while that is shown, as the system sends it.
+QWidget* keysOf(QLineEdit* box)
+{
+    QWidget* popup = box->completer()->popup();
+    return popup->isVisible() ? popup : box;
+}
+
+// What the drop-down under a box offers now; nothing when it is not shown.
+QStringList offered(QLineEdit* box)
+{
+    QStringList rows;
+    QAbstractItemView* popup = box->completer()->popup();
+    for (int row = 0; popup->isVisible() && row < popup->model()->rowCount(); ++row)
+        rows << popup->model()->index(row, 0).data().toString();
+    return rows;
+}
 
 // Whether a control's text is drawn in red: some red pixels and no dark one of another colour.
 bool drawnInRed(QWidget* widget)
@@ -112,6 +158,9 @@ private Q_SLOTS:
     void supplierAddedMeanwhileIsKnown();
     void changeLine();
     void statusAndTotal();
+    void remembersArticles();
+    void remembersCustomers();
+    void copiesOrder();
 
 private:
     std::unique_ptr<testsupport::AppFolder> m_folder;
@@ -122,10 +171,12 @@ QtMessageHandler g_testLogger = nullptr;
 
 void TestOrderEntry::initTestCase()
 {
-    // The offscreen platform cannot raise windows and says so on every show; that is not a fault here.
+    // The offscreen platform cannot raise windows, nor give a drop-down the keys, and says so every
+    // time; that is not a fault here.
     g_testLogger =
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (message != QLatin1String("This plugin does not support raise()"))
+            if (message != QLatin1String("This plugin does not support raise()") &&
+                message != QLatin1String("This plugin does not support grabbing the keyboard"))
                 g_testLogger(type, context, message);
         });
 }
@@ -133,6 +184,7 @@ void TestOrderEntry::initTestCase()
 void TestOrderEntry::init()
 {
     testsupport::resetForms();
+    data::RememberedOrders::instance()->stop();
     m_folder = std::make_unique<testsupport::AppFolder>();
     m_ends = 0;
     ui::setEndHandler([this] { ++m_ends; });
@@ -144,6 +196,7 @@ void TestOrderEntry::cleanup()
     const int pending = ui::MessageBoxScript::pendingAnswers();
     testsupport::resetForms();
     QVERIFY(ui::loadedForms().isEmpty());
+    data::RememberedOrders::instance()->stop();
     m_folder.reset();
     QCOMPARE(unexpected, 0);
     QCOMPARE(pending, 0);
@@ -1009,6 +1062,161 @@ void TestOrderEntry::statusAndTotal()
     click(window, "Command6");
     QCOMPARE(m_folder->read("Order/" + number + ".OrderData.log").split('\n').at(7), QByteArray("0, Ny\r"));
     QCOMPARE(m_folder->read("Order/Lista.log"), number.toLatin1() + "\r\n");
+}
+
+void TestOrderEntry::remembersArticles()
+{
+    writeTwoOrders(*m_folder);
+    rememberOrders();
+    frmZelOrderNew* window = openOrderWindow();
+    testsupport::typeText(window->txtLevNr, "1008");
+    frmAdd* dialog = openAddDialog(window);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+
+    // Offered as typed, the order's supplier's first; Esc closes the list and leaves the dialog open.
+    testsupport::typeText(dialog->Text1, "a");
+    QCOMPARE(offered(dialog->Text1), QStringList({"A-100", "A-101"}));
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Escape);
+    QCOMPARE(offered(dialog->Text1), QStringList());
+    QCOMPARE(frmAdd::existing(), dialog);
+    // Chosen with the keys: the supplier's own line, not the later one from another.
+    testsupport::typeText(dialog->Text1, "-");
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Down);
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Return);
+    QCOMPARE((QStringList{dialog->Text1->text(), dialog->Text2->text(), dialog->Text3->text(), dialog->Text4->text(),
+                          dialog->Combo1->currentText()}),
+             QStringList({"A-100", "Skruv 5 mm", "2,50", "", "ST"}));
+    // Another number typed in full brings its own values in place of those filled in.
+    dialog->Text1->clear();
+    testsupport::typeText(dialog->Text1, "A-101");
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Tab);
+    QCOMPARE((QStringList{dialog->Text2->text(), dialog->Text3->text(), dialog->Combo1->currentText()}),
+             QStringList({"Skruv 6 mm", "3,00", "ST"}));
+
+    // What the clerk typed or picked in this line stays.
+    dialog->Text1->clear();
+    dialog->Text2->clear();
+    testsupport::typeText(dialog->Text2, "Egen text");
+    QTest::keyClick(dialog->Combo1, Qt::Key_Down);
+    dialog->Text1->setFocus();
+    testsupport::typeText(dialog->Text1, "A-100");
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Tab);
+    QCOMPARE((QStringList{dialog->Text2->text(), dialog->Text3->text(), dialog->Combo1->currentText()}),
+             QStringList({"Egen text", "2,50", "PAR"}));
+
+    // Saved, the order is the supplier's latest; changed with Ändra, it is remembered as changed.
+    dialog->Text3->clear();
+    testsupport::typeText(dialog->Text3, "2,60");
+    ui::MessageBoxScript::answerNext(ui::vbNo);
+    click(dialog, "Command1");
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+    window->ListView1->selectRow(0);
+    click(window, "Command3");
+    frmAdd::existing()->Text3->clear();
+    testsupport::typeText(frmAdd::existing()->Text3, "2,65");
+    click(frmAdd::existing(), "Command1");
+    QCoreApplication::processEvents();
+    dialog = openAddDialog(window);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    testsupport::typeText(dialog->Text1, "A-100");
+    QTest::keyClick(keysOf(dialog->Text1), Qt::Key_Tab);
+    QCOMPARE((QStringList{dialog->Text2->text(), dialog->Text3->text(), dialog->Combo1->currentText()}),
+             QStringList({"Egen text", "2,65", "PAR"}));
+}
+
+void TestOrderEntry::remembersCustomers()
+{
+    writeTwoOrders(*m_folder);
+    rememberOrders();
+    frmZelOrderNew* window = openOrderWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->Text1->setFocus();
+
+    // By name as well as by number, the latest first; chosen, the number goes into the box.
+    testsupport::typeText(window->Text1, "berg");
+    QCOMPARE(offered(window->Text1), QStringList({"K-18  Bengt Berg", "K-17  Åsa Öberg"}));
+    QTest::keyClick(keysOf(window->Text1), Qt::Key_Down);
+    QTest::keyClick(keysOf(window->Text1), Qt::Key_Down);
+    QTest::keyClick(keysOf(window->Text1), Qt::Key_Return);
+    QCOMPARE((QStringList{window->Text1->text(), window->Text2->text(), window->Text3->text(), window->Text4->text()}),
+             QStringList({"K-17", "Åsa Öberg", "08", "123 45 67"}));
+
+    // Another number typed in full: what was filled in follows it, what the clerk typed stays.
+    window->Text1->clear();
+    window->Text4->clear();
+    testsupport::typeText(window->Text4, "555");
+    testsupport::typeText(window->Text1, "K-18");
+    QTest::keyClick(keysOf(window->Text1), Qt::Key_Tab);
+    QCOMPARE((QStringList{window->Text2->text(), window->Text3->text(), window->Text4->text()}),
+             QStringList({"Bengt Berg", "031", "555"}));
+    // A number never used brings nothing.
+    window->Text1->clear();
+    window->Text1->setFocus();
+    testsupport::typeText(window->Text1, "K-1");
+    QTest::keyClick(keysOf(window->Text1), Qt::Key_Tab);
+    QCOMPARE((QStringList{window->Text2->text(), window->Text3->text(), window->Text4->text()}),
+             QStringList({"Bengt Berg", "031", "555"}));
+}
+
+void TestOrderEntry::copiesOrder()
+{
+    writeTwoOrders(*m_folder);
+    const QByteArray delivery = "\"2026-01-20\",\"1\",\"A-100\",\"10\"\r\n";
+    m_folder->write("Order/100001.OrderDelivery.log", delivery);
+    frmZelOrderNew* window = openOrderWindow();
+    testsupport::typeText(window->Text2, "osparad");
+    const QString first = window->dbOrderNr->text();
+    window->mnuOppna->trigger();
+    frmOrderLista* list = frmOrderLista::existing();
+    list->List1->selectRow(0);
+
+    // The order being typed is not left unasked.
+    ui::MessageBoxScript::answerNext(ui::vbNo);
+    QTest::mouseClick(list->cmdKopiera, Qt::LeftButton);
+    QCOMPARE(ui::MessageBoxScript::shown().size(), 1);
+    QCOMPARE(ui::MessageBoxScript::shown().constLast().prompt,
+             QStringLiteral("Ordern har ändringar som inte är sparade.\rVill du lämna den ändå ?"));
+    QCOMPARE((QStringList{window->dbOrderNr->text(), window->Text2->text()}), QStringList({first, "osparad"}));
+    ui::MessageBoxScript::answerNext(ui::vbYes);
+    QTest::mouseClick(list->cmdKopiera, Qt::LeftButton);
+
+    const QString copy = window->dbOrderNr->text();
+    QVERIFY(copy != first && copy != "100001" && !copy.isEmpty());
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QCOMPARE((QStringList{window->Text1->text(), window->Text2->text(), window->Text3->text(), window->Text4->text(),
+                          window->dbOrderDag->text(), window->dbStatus->text(), window->txtLevNr->text(),
+                          window->dbLevName->text()}),
+             QStringList({"K-17", "Åsa Öberg", "08", "123 45 67", today, "0", "1008", "Åkessons"}));
+    QCOMPARE((QStringList{window->ListView1->itemText(1), window->ListView1->subItem(1, 1),
+                          window->ListView1->subItem(1, 3)}),
+             QStringList({"B-200", "Bult M8", "5"}));
+    QCOMPARE(window->StatusBar1->currentMessage(),
+             QStringLiteral("Kopia av order 100001. Den sparas som en ny order med Spara."));
+    // The lines are the copy's own from the start; nothing was received on them.
+    QCOMPARE(m_folder->read("Order/" + copy + ".OrderBasket.log"),
+             QByteArray("\"A-100\",\"Skruv 5 mm\",\"2,50\",\"10\",\"ST\"\r\n"
+                        "\"B-200\",\"Bult M8\",\"4,00\",\"5\",\"ST\"\r\n"));
+    QVERIFY(!m_folder->exists("Order/" + copy + ".OrderDelivery.log"));
+    QVERIFY(!m_folder->exists("Order/" + copy + ".OrderData.log"));
+    QVERIFY(window->hasUnsavedChanges());
+
+    ui::MessageBoxScript::answerNext(ui::vbOK);
+    click(window, "Command6");
+    QCOMPARE(m_folder->read("Order/" + copy + ".OrderData.log"),
+             "K-17\r\n\xc5sa \xd6"
+             "berg\r\n08\r\n123 45 67\r\n" +
+                 copy.toLatin1() + "\r\n" + today.toLatin1() +
+                 "\r\nORDERMOTTAGARE\r\n1, Created not printed\r\n1008\r\n\xc5kessons\r\n");
+    QCOMPARE(m_folder->read("Order/Lista.log"), "100001\r\n200002\r\n" + copy.toLatin1() + "\r\n");
+    // The order copied is as it was, byte for byte.
+    QCOMPARE(m_folder->read("Order/100001.OrderData.log"),
+             QByteArray("K-17\r\n\xc5sa \xd6"
+                        "berg\r\n08\r\n123 45 67\r\n100001\r\n2026-01-10\r\nS\r\n1\r\n1008\r\n\xc5kessons\r\n"));
+    QCOMPARE(m_folder->read("Order/100001.OrderBasket.log"),
+             QByteArray("\"A-100\",\"Skruv 5 mm\",\"2,50\",\"10\",\"ST\"\r\n"
+                        "\"B-200\",\"Bult M8\",\"4,00\",\"5\",\"ST\"\r\n"));
+    QCOMPARE(m_folder->read("Order/100001.OrderDelivery.log"), delivery);
 }
 
 QTEST_MAIN(TestOrderEntry)

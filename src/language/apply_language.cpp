@@ -4,6 +4,7 @@
 #include "order_entry/add_line_dialog.h"
 #include "order_entry/new_order_window.h"
 #include "order_entry/splash_window.h"
+#include "order_register/order_list_window.h"
 #include "pickers/supplier_picker.h"
 #include "ui/accessible_names.h"
 #include "ui/keyboard.h"
@@ -131,6 +132,13 @@ void applyAddLineTexts(frmAdd* form)
     form->nameControls();
 }
 
+// The order list window keeps its own words but for the buttons that came after them.
+void applyOrderListTexts(frmOrderLista* form)
+{
+    if (!LangText(501).isEmpty())
+        setCaption(form->cmdKopiera, 501);
+}
+
 // The covered windows that close during a run get their texts again at every creation,
 // right after their load handler and before they are shown.
 void applyOnCreation(ui::Form* form)
@@ -139,6 +147,8 @@ void applyOnCreation(ui::Form* form)
         applyAddLineTexts(add);
     else if (auto* picker = qobject_cast<frmLeverantor*>(form))
         applySupplierPickerTexts(picker);
+    else if (auto* list = qobject_cast<frmOrderLista*>(form))
+        applyOrderListTexts(list);
 }
 
 } // namespace
@@ -157,6 +167,8 @@ void ApplyLanguage()
     else
         applySupplierPickerTexts(picker);
     applyAddLineTexts(frmAdd::instance());
+    if (frmOrderLista* list = frmOrderLista::existing())
+        applyOrderListTexts(list);
     ui::Form::setAfterLoadHook(applyOnCreation);
 }
 

@@ -1,6 +1,7 @@
 #include "order_entry/add_line_dialog.h"
 
 #include "data/order_files.h"
+#include "data/remembered_orders.h"
 #include "order_entry/new_order_window.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
@@ -12,11 +13,15 @@
 #include "ui/twips.h"
 #include "ui/window_helpers.h"
 
+#include <QCompleter>
+
 namespace {
 constexpr int kClientWidth = 5175;
 constexpr int kClientHeight = 2655;
 constexpr int kRowTop = 150;
 constexpr int kRowStep = 390;
+// Enough to choose from while typing; a few more letters narrow them down.
+constexpr int kSuggestionsShown = 50;
 } // namespace
 
 frmAdd* frmAdd::instance()
@@ -98,6 +103,12 @@ frmAdd::frmAdd()
 
     nameControls();
 
+    m_suggestions = RememberedFill::attachSuggestions(Text1, QStringLiteral("Tidigare artiklar"));
+    connect(Text1, &QLineEdit::textEdited, this, &frmAdd::suggestArticles);
+    connect(m_suggestions, qOverload<const QString&>(&QCompleter::activated), this, &frmAdd::fillRemembered);
+    connect(Text1, &QLineEdit::editingFinished, this, [this] { fillRemembered(Text1->text()); });
+    connect(Combo1, &QComboBox::activated, this, [this] { m_unitChosen = true; });
+
     connect(Command1, &QPushButton::clicked, this, &frmAdd::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmAdd::Command2_Click);
     closeOnEscape(Command2);
@@ -129,10 +140,10 @@ void frmAdd::changeLine(int row, const data::OrderLine& line)
     Text2->setText(line.description);
     Text3->setText(line.unitPrice);
     Text4->setText(line.quantity);
-    // A unit typed into the file by hand is kept rather than silently replaced.
-    if (Combo1->findText(line.unit) < 0)
-        Combo1->addItem(line.unit);
-    Combo1->setCurrentIndex(Combo1->findText(line.unit));
+    showUnit(line.unit);
+    // The line's own values count as typed: a remembered article never replaces them.
+    m_fill.forget();
+    m_unitChosen = true;
     setWindowTitle(msg3->text());
     showForm();
     Text1->setFocus();
@@ -147,6 +158,45 @@ void frmAdd::startAdding()
     for (QLineEdit* box : {Text1, Text2, Text3, Text4})
         box->clear();
     Combo1->setCurrentIndex(0);
+    beginLine();
+}
+
+void frmAdd::showUnit(const QString& unit)
+{
+    // A unit typed into the file by hand is kept rather than silently replaced.
+    if (Combo1->findText(unit) < 0)
+        Combo1->addItem(unit);
+    Combo1->setCurrentIndex(Combo1->findText(unit));
+}
+
+void frmAdd::beginLine()
+{
+    m_fill.forget();
+    m_unitChosen = false;
+}
+
+void frmAdd::suggestArticles(const QString& typed)
+{
+    QVector<QPair<QString, QString>> rows;
+    if (!typed.isEmpty()) {
+        const QString supplier = frmZelOrderNew::instance()->txtLevNr->text();
+        for (const QString& article :
+             data::RememberedOrders::instance()->articleSuggestions(typed, supplier, kSuggestionsShown))
+            rows.append({article, article});
+    }
+    RememberedFill::offer(m_suggestions, rows);
+}
+
+void frmAdd::fillRemembered(const QString& article)
+{
+    const std::optional<data::RememberedLine> line =
+        data::RememberedOrders::instance()->articleLine(article, frmZelOrderNew::instance()->txtLevNr->text());
+    if (!line)
+        return;
+    m_fill.fill(Text2, line->description);
+    m_fill.fill(Text3, line->unitPrice);
+    if (!m_unitChosen && !line->unit.isEmpty())
+        showUnit(line->unit);
 }
 
 void frmAdd::changeChosenLine(const data::OrderLine& line)
@@ -180,6 +230,7 @@ void frmAdd::Command1_Click()
     order->ListView1->addRow(line.articleNumber, {line.description, line.unitPrice, line.quantity, line.unit});
     for (QLineEdit* box : {Text1, Text2, Text3, Text4})
         box->clear();
+    beginLine();
 
     if (answer == ui::vbNo)
         unload();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/order_line.h"
+#include "order_entry/remembered_fill.h"
 #include "ui/form.h"
 
 #include <QComboBox>
@@ -8,8 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+class QCompleter;
+
 // Enters one article line: "OK" appends it to the order's basket file and to the new-order window's list.
 // Opened to change a line instead, "OK" replaces that line in both and closes the dialog.
+// An article number used before is offered while it is typed, and once chosen or typed in full it
+// brings the description, price and unit of its most recent line, the order's supplier's first.
 class frmAdd : public ui::Form
 {
     Q_OBJECT
@@ -56,8 +61,17 @@ private:
     void Command1_Click();
     void Command2_Click();
     void changeChosenLine(const data::OrderLine& line);
+    void showUnit(const QString& unit);
+    // A line begins empty: nothing in it is typed or filled in yet.
+    void beginLine();
+    void suggestArticles(const QString& typed);
+    void fillRemembered(const QString& article);
 
     int m_changingRow = -1;
     data::OrderLine m_original;
     QString m_addingTitle;
+    QCompleter* m_suggestions;
+    RememberedFill m_fill;
+    // The clerk picked the unit for this line; a remembered one no longer replaces it.
+    bool m_unitChosen = false;
 };

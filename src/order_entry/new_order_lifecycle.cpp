@@ -157,6 +157,7 @@ bool frmZelOrderNew::openSavedOrder(const QString& number, const QStringList& va
     ListView1->addRows(rows);
     m_saved = true;
     m_statusPickedSinceSave = false;
+    m_customerFill.forget();
     takeBaseline();
     if (!m_reservation.reserveExisting(number)) {
         m_reservation.release();
@@ -166,6 +167,38 @@ bool frmZelOrderNew::openSavedOrder(const QString& number, const QStringList& va
     if (values.value(4) != number)
         showNote(QStringLiteral("Orderfilen angav ordernummer \"%1\"; ordern visas och sparas som %2.")
                      .arg(data::quotedForMessage(values.value(4)), number));
+    showForm();
+    raise();
+    activateWindow();
+    return true;
+}
+
+bool frmZelOrderNew::startCopyOf(const QString& number, const QStringList& values,
+                                 const QVector<data::OrderLine>& lines)
+{
+    if (!startNewOrder())
+        return false;
+    QLineEdit* const boxes[] = {Text1, Text2, Text3, Text4};
+    for (int i = 0; i < 4; ++i)
+        boxes[i]->setText(values.value(i));
+    showSupplier(values.value(8), ui::shownValue(values.value(9)));
+    // The lines go into the new order's basket as "Lägg till" writes them; what was delivered of
+    // the saved order is no part of the copy.
+    const QString copy = dbOrderNr->text();
+    QVector<QStringList> rows;
+    rows.reserve(lines.size());
+    QString error;
+    for (const data::OrderLine& line : lines) {
+        if (!data::appendOrderLine(copy, line, &error)) {
+            ui::MsgBox(QStringLiteral("%1\r\n\r\n%2 av %3 rader kopierades.")
+                           .arg(error, QString::number(rows.size()), QString::number(lines.size())),
+                       ui::vbOKOnly + ui::vbCritical);
+            break;
+        }
+        rows.append(line.fields());
+    }
+    ListView1->addRows(rows);
+    showNote(QStringLiteral("Kopia av order %1. Den sparas som en ny order med Spara.").arg(ui::shownValue(number)));
     showForm();
     raise();
     activateWindow();

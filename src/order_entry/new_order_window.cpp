@@ -108,6 +108,7 @@ frmZelOrderNew::frmZelOrderNew()
     Text2 = ui::makeTextBox(Frame1, QStringLiteral("Text2"), 1080, 690, 3255);
     Text3 = ui::makeTextBox(Frame1, QStringLiteral("Text3"), 1080, 1080, 615, 285, 4);
     Text4 = ui::makeTextBox(Frame1, QStringLiteral("Text4"), 1755, 1080, 1575, 285, 11);
+    setUpCustomerMemory();
 
     Label2 = ui::makeLabel(client, QStringLiteral("Label2"), QStringLiteral("Ordernr"), 4800, 180, 1000);
     Label3 = ui::makeLabel(client, QStringLiteral("Label3"), QStringLiteral("Orderdatum"), 4800, 480, 1000);
@@ -238,6 +239,7 @@ void frmZelOrderNew::Form_Load()
     dbOrderDag->setText(data::formatOrderDate(QDate::currentDate()));
     dbSaljare->setText(kDefaultSeller);
     dbStatus->setText(QStringLiteral("0"));
+    m_customerFill.forget();
     takeBaseline();
     updateTotal();
 }

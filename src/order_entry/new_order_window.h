@@ -3,6 +3,7 @@
 #include "data/order_line.h"
 #include "data/order_number_reservation.h"
 #include "data/supplier_names.h"
+#include "order_entry/remembered_fill.h"
 #include "pickers/status_receiver.h"
 #include "ui/form.h"
 
@@ -11,6 +12,7 @@
 #include <QPushButton>
 
 class QAction;
+class QCompleter;
 class QGroupBox;
 class QMenuBar;
 class QStatusBar;
@@ -23,9 +25,9 @@ class ReportListView;
 // The main window: the order being entered, its number and date taken from the clock. "Ny order"
 // starts another one in the same run; a saved order can be opened here again from the order list.
 // Its members are defined in new_order_window.cpp, new_order_lines.cpp (shownLines),
-// new_order_lifecycle.cpp (the saving, opening, status and unsaved-changes members),
-// new_order_supplier.cpp (the supplier number box) and new_order_export.cpp (exportOrdersTo), as
-// the private sections say.
+// new_order_lifecycle.cpp (the saving, opening, copying, status and unsaved-changes members),
+// new_order_supplier.cpp (the supplier number box), new_order_customer.cpp (customers remembered)
+// and new_order_export.cpp (exportOrdersTo), as the private sections say.
 class frmZelOrderNew : public ui::Form, public StatusReceiver
 {
     Q_OBJECT
@@ -111,6 +113,12 @@ public:
     // its data file says. Saving it again replaces its data file and adds no list entry.
     bool openSavedOrder(const QString& number, const QStringList& values, const QVector<data::OrderLine>& lines);
 
+    // Starts a new order as startNewOrder() does (asking first the same way) with the customer and
+    // supplier of the saved order `number`, whose data file holds `values`, and its `lines` written to
+    // the new order's basket one by one. Nothing of the saved order changes; the copy is saved with
+    // "Spara" like any new order.
+    bool startCopyOf(const QString& number, const QStringList& values, const QVector<data::OrderLine>& lines);
+
     // The status of `number` was written by another path (a delivery, a printout): the window that
     // holds that order shows it and keeps it, so its next save does not write the old one back.
     void statusChangedOnFile(const QString& number, const QString& status);
@@ -163,6 +171,12 @@ private:
     void markUnknownSupplier();
     bool maySaveWithSupplier();
 
+    // new_order_customer.cpp: earlier customers offered in "Kund nr", and their name and telephone
+    // filled in once one is chosen or typed in full.
+    void setUpCustomerMemory();
+    void suggestCustomers(const QString& typed);
+    void fillCustomer(const QString& number);
+
     // The status as the order data file takes it: "id, description" once one is picked.
     QString statusForFile() const;
 
@@ -172,4 +186,6 @@ private:
     // No other window, here or in another program, forms or voids this order's number meanwhile.
     data::OrderNumberReservation m_reservation;
     data::SupplierNames m_supplierNames;
+    QCompleter* m_customerSuggestions;
+    RememberedFill m_customerFill;
 };

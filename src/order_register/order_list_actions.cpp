@@ -1,5 +1,5 @@
 // What the buttons under the order list do with the selected order: open it for changing (Ändra),
-// void it (Makulera) and print it (Utskrift).
+// void it (Makulera), print it (Utskrift) and start a new order from it (Kopiera).
 #include "data/order_files.h"
 #include "data/order_void.h"
 #include "data/text_file.h"
@@ -121,4 +121,13 @@ void frmOrderLista::Command7_Click()
     QVector<data::OrderLine> lines;
     if (readSelectedOrder(&number, &values, &lines))
         previewOrder(this, number, values, lines);
+}
+
+void frmOrderLista::cmdKopiera_Click()
+{
+    QString number;
+    QStringList values;
+    QVector<data::OrderLine> lines;
+    if (readSelectedOrder(&number, &values, &lines))
+        frmZelOrderNew::instance()->startCopyOf(number, values, lines);
 }

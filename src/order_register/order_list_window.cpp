@@ -158,6 +158,7 @@ frmOrderLista::frmOrderLista()
     Command4 = ui::makeButton(this, QStringLiteral("Command4"), QStringLiteral("&Makulera"), 1770, 3840, 1095);
     Command5 = ui::makeButton(this, QStringLiteral("Command5"), QStringLiteral("&Leverera"), 2925, 3840, 1095);
     Command7 = ui::makeButton(this, QStringLiteral("Command7"), QStringLiteral("&Utskrift"), 4080, 3840, 1095);
+    cmdKopiera = ui::makeButton(this, QStringLiteral("cmdKopiera"), QStringLiteral("&Kopiera"), 5235, 3840, 1095);
     Command6 = ui::makeButton(this, QStringLiteral("Command6"), QStringLiteral("S&täng"), 7560, 3840, 1095);
 
     ListView1 = new ui::ReportListView(this);
@@ -184,8 +185,8 @@ frmOrderLista::frmOrderLista()
 
     nameControls();
 
-    const QList<QWidget*> tabOrder{List1,    txtSok,   chkEjLevererade, Command1,  Command2, Command3, Command4,
-                                   Command5, Command7, Command6,        ListView1, Command8, Command9};
+    const QList<QWidget*> tabOrder{List1,    txtSok,   chkEjLevererade, Command1, Command2,  Command3, Command4,
+                                   Command5, Command7, cmdKopiera,      Command6, ListView1, Command8, Command9};
     for (int i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
 
@@ -208,6 +209,7 @@ frmOrderLista::frmOrderLista()
     connect(Command6, &QPushButton::clicked, this, &frmOrderLista::Command6_Click);
     connect(Command5, &QPushButton::clicked, this, &frmOrderLista::Command5_Click);
     connect(Command7, &QPushButton::clicked, this, &frmOrderLista::Command7_Click);
+    connect(cmdKopiera, &QPushButton::clicked, this, &frmOrderLista::cmdKopiera_Click);
     // Esc in the search field clears the search; elsewhere it is "Stäng". Ctrl+P is "Utskrift".
     closeOnEscape(Command6);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, Command7,
@@ -236,6 +238,7 @@ void frmOrderLista::nameControls()
     ui::speak(Command9, QString(), QStringLiteral("Sparar orderns status"));
     ui::speak(Command1, QStringLiteral("Visa orderrader"));
     ui::speak(Command2, QStringLiteral("Dölj orderrader"));
+    ui::speak(cmdKopiera, QString(), QStringLiteral("Ny order med samma kund, leverantör och rader"));
     for (int i = 0; i < 3; ++i)
         ui::describeAfter(dbKund[i], lblKundData[i]);
     for (int i = 0; i < 5; ++i)

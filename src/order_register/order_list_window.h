@@ -31,8 +31,8 @@ class ReportListView;
 // The register of saved orders: a table of the order list file's entries with each order's date,
 // customer, supplier, status and amount, kept current while it is open; it shows the selected
 // order's header and lines, folds out to show the lines, and voids an order. The shown order can be
-// opened for changing, printed, received, and given a new status. The table can be narrowed by a
-// search and to the orders still to be delivered.
+// opened for changing, copied into a new order, printed, received, and given a new status. The table
+// can be narrowed by a search and to the orders still to be delivered.
 // Its members are defined in order_list_window.cpp, order_list_search.cpp (entries, selectedEntry),
 // order_list_refresh.cpp (refresh), order_list_details.cpp (receiveStatus) and
 // order_list_actions.cpp, as the private sections say.
@@ -81,6 +81,7 @@ public:
     QPushButton* Command4;
     QPushButton* Command5;
     QPushButton* Command7;
+    QPushButton* cmdKopiera;
     QPushButton* Command6;
     ui::ReportListView* ListView1;
     QStatusBar* StatusBar1;
@@ -149,11 +150,12 @@ private:
     void Command8_Click();
     void Command9_Click();
 
-    // order_list_actions.cpp: Ändra, Makulera and Utskrift on the selected order.
+    // order_list_actions.cpp: Ändra, Makulera, Leverera, Utskrift and Kopiera on the selected order.
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
     void Command7_Click();
+    void cmdKopiera_Click();
     // The selected entry's order read whole, or false after telling the clerk why it cannot be.
     bool readSelectedOrder(QString* number, QStringList* values, QVector<data::OrderLine>* lines);
 
