@@ -413,6 +413,9 @@ void TestOrderFiles::basket()
     }
     QCOMPARE(folder.exists("Order/10001.OrderBasket.log"), !bytes.isEmpty());
     QCOMPARE(folder.read("Order/10001.OrderBasket.log"), bytes);
+    // Several lines go all or none: one that cannot be stored keeps the others out too.
+    QVERIFY(!data::appendOrderLines("10001", {{"K1", "Kopia", "1", "1", "ST"}, {"K2", "2\"", "1", "1", "ST"}}, &error));
+    QCOMPARE(folder.read("Order/10001.OrderBasket.log"), bytes);
     QVector<data::OrderLine> got;
     QVERIFY2(data::readOrderBasket("10001", &got, &error), qPrintable(error));
     QCOMPARE(got, readBack);

@@ -207,13 +207,24 @@ bool readOrderList(QStringList* entries, QString* error)
 
 bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString* error)
 {
+    return appendOrderLines(orderNumber, {line}, error);
+}
+
+bool appendOrderLines(const QString& orderNumber, const QVector<OrderLine>& lines, QString* error)
+{
     if (!plainNumber(orderNumber, error))
         return false;
     const QString path = orderBasketPath(orderNumber);
+    QByteArray records;
+    for (const OrderLine& line : lines) {
+        if (!fieldsFit(line, path, error))
+            return false;
+        records += quotedRecord(line.fields());
+    }
     FileLock lock(path);
-    const bool written = fieldsFit(line, path, error) && canWriteFile(path, error) && lock.acquire(error) &&
-                         appendToFile(path, quotedRecord(line.fields()), error);
-    return OrderChanges::announce(orderNumber, written);
+    const bool written =
+        canWriteFile(path, error) && lock.acquire(error) && (records.isEmpty() || appendToFile(path, records, error));
+    return OrderChanges::announce(orderNumber, written && !records.isEmpty());
 }
 
 bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error)

@@ -30,6 +30,8 @@ bool readOrderList(QStringList* entries, QString* error);
 
 // Writers refuse a field holding a double quote or a line break, which the record form cannot hold.
 bool appendOrderLine(const QString& orderNumber, const OrderLine& line, QString* error);
+// Several lines with one write, all or none: a copied order gets its lines as if added one by one.
+bool appendOrderLines(const QString& orderNumber, const QVector<OrderLine>& lines, QString* error);
 // An order saved without lines has no basket file: that reads as no lines, not as an error.
 bool readOrderBasket(const QString& orderNumber, QVector<OrderLine>* lines, QString* error);
 // The lines of the text of the basket file at `path`, as readOrderBasket gives them.

@@ -186,16 +186,15 @@ bool frmZelOrderNew::startCopyOf(const QString& number, const QStringList& value
     // the saved order is no part of the copy.
     const QString copy = dbOrderNr->text();
     QVector<QStringList> rows;
-    rows.reserve(lines.size());
     QString error;
-    for (const data::OrderLine& line : lines) {
-        if (!data::appendOrderLine(copy, line, &error)) {
-            ui::MsgBox(QStringLiteral("%1\r\n\r\n%2 av %3 rader kopierades.")
-                           .arg(error, QString::number(rows.size()), QString::number(lines.size())),
-                       ui::vbOKOnly + ui::vbCritical);
-            break;
-        }
-        rows.append(line.fields());
+    if (data::appendOrderLines(copy, lines, &error)) {
+        rows.reserve(lines.size());
+        for (const data::OrderLine& line : lines)
+            rows.append(line.fields());
+    } else {
+        ui::MsgBox(
+            QStringLiteral("%1\r\n\r\nIngen av de %2 raderna kopierades.").arg(error, QString::number(lines.size())),
+            ui::vbOKOnly + ui::vbCritical);
     }
     ListView1->addRows(rows);
     showNote(QStringLiteral("Kopia av order %1. Den sparas som en ny order med Spara.").arg(ui::shownValue(number)));
