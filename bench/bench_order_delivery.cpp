@@ -23,12 +23,6 @@ constexpr int kLinesPerDelivery = 10;
 constexpr int kRuns = 21;
 const QString kOrder = QStringLiteral("2026000001");
 
-void check(bool ok, const QString& error)
-{
-    if (!ok)
-        qFatal("%s", qPrintable(error));
-}
-
 struct Files
 {
     QByteArray values;

@@ -17,12 +17,6 @@ namespace {
 constexpr int kOrders = 100000;
 constexpr int kLinesPerOrder = 10;
 
-void check(bool ok, const QString& error)
-{
-    if (!ok)
-        qFatal("%s", qPrintable(error));
-}
-
 QString number(int i)
 {
     return QString::number(1000000 + i);
@@ -38,17 +32,19 @@ void writeOrders()
         QByteArray values;
         for (const QString& value : {"K" + QString::number(i % 5000), "Kund " + QString::number(i % 5000),
                                      QStringLiteral("08"), QStringLiteral("123456"), nr,
-                                     QStringLiteral("2026-%1-%2").arg(1 + i % 12, 2, 10, QLatin1Char('0')).arg(1 + i % 28, 2, 10, QLatin1Char('0')),
-                                     QStringLiteral("S"), QStringLiteral("1, Skapad"),
-                                     QString::number(1000 + i % 50), "Lev " + QString::number(i % 50)})
+                                     QStringLiteral("2026-%1-%2")
+                                         .arg(1 + i % 12, 2, 10, QLatin1Char('0'))
+                                         .arg(1 + i % 28, 2, 10, QLatin1Char('0')),
+                                     QStringLiteral("S"), QStringLiteral("1, Skapad"), QString::number(1000 + i % 50),
+                                     "Lev " + QString::number(i % 50)})
             values += data::lineRecord(value);
         check(data::replaceFile(data::orderDataPath(nr), values, &error), error);
         QByteArray basket;
         for (int line = 0; line < kLinesPerOrder; ++line) {
             // 200,000 distinct article numbers, each ordered five times.
             const int article = (i * kLinesPerOrder + line) % 200000;
-            basket += data::quotedRecord({"A" + QString::number(article), "Skruv " + QString::number(article),
-                                          "12,50", "3", "ST"});
+            basket += data::quotedRecord(
+                {"A" + QString::number(article), "Skruv " + QString::number(article), "12,50", "3", "ST"});
         }
         check(data::replaceFile(data::orderBasketPath(nr), basket, &error), error);
     }

@@ -35,12 +35,6 @@ constexpr int kFillRuns = 3;
 constexpr int kAmountColumn = 5;
 constexpr int kStatusColumn = 4;
 
-void check(bool ok, const QString& error)
-{
-    if (!ok)
-        qFatal("%s", qPrintable(error));
-}
-
 QString numberAt(int i)
 {
     return QString::number(1000000 + i);
@@ -114,22 +108,11 @@ void selectEntry(frmOrderLista* w, int row)
 void fillOnce(double* filledMs, double* longestGapMs)
 {
     closeWindow();
-    QElapsedTimer clock;
-    clock.start();
-    qint64 lastTick = 0;
-    qint64 longest = 0;
-    QTimer ticks;
-    ticks.setInterval(10);
-    QObject::connect(&ticks, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - lastTick);
-        lastTick = now;
-    });
-    ticks.start();
+    WindowWaits waits;
     frmOrderLista* w = frmOrderLista::instance();
     w->showForm();
     // Opening is timed on its own; the waits counted are those while the columns fill.
-    lastTick = clock.nsecsElapsed();
+    waits.countWaitsFromNow();
     const QAbstractItemModel* model = w->List1->model();
     // Rows fill in the list's order; a few thousand are looked at per round, so that looking costs
     // the window little.
@@ -141,11 +124,11 @@ void fillOnce(double* filledMs, double* longestGapMs)
                 break;
             ++filled;
         }
-        if (clock.elapsed() > 60000)
+        if (waits.elapsedWholeMs() > 60000)
             qFatal("the register was not filled within a minute (%d rows)", filled);
     }
-    *filledMs = clock.nsecsElapsed() / 1e6;
-    *longestGapMs = std::max(longest, clock.nsecsElapsed() - lastTick) / 1e6;
+    *filledMs = waits.elapsedMs();
+    *longestGapMs = waits.longestWaitMs();
 }
 
 // Order i has status i % 7, where 5 and 6 are delivered; orders 10 and 20 are written again with
@@ -164,33 +147,22 @@ int undeliveredCount()
 void undeliveredOnce(double* shownMs, double* longestGapMs, bool* progressSeen)
 {
     closeWindow();
-    QElapsedTimer clock;
-    clock.start();
-    qint64 lastTick = 0;
-    qint64 longest = 0;
-    QTimer ticks;
-    ticks.setInterval(10);
-    QObject::connect(&ticks, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - lastTick);
-        lastTick = now;
-    });
-    ticks.start();
+    WindowWaits waits;
     frmOrderLista* w = frmOrderLista::instance();
     w->showForm();
     w->chkEjLevererade->setChecked(true);
-    lastTick = clock.nsecsElapsed();
+    waits.countWaitsFromNow();
     *progressSeen = false;
     const QAbstractItemModel* model = w->List1->model();
     const int undelivered = undeliveredCount();
     while (model->rowCount() != undelivered || w->prgSok->isVisible()) {
         *progressSeen = *progressSeen || w->prgSok->isVisible();
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (clock.elapsed() > 60000)
+        if (waits.elapsedWholeMs() > 60000)
             qFatal("the undelivered orders were not shown within a minute (%d rows)", model->rowCount());
     }
-    *shownMs = clock.nsecsElapsed() / 1e6;
-    *longestGapMs = std::max(longest, clock.nsecsElapsed() - lastTick) / 1e6;
+    *shownMs = waits.elapsedMs();
+    *longestGapMs = waits.longestWaitMs();
     for (int row = 0; row < model->rowCount(); ++row) {
         const QString status = model->index(row, kStatusColumn).data(Qt::EditRole).toString();
         if (status.section(',', 0, 0).toInt() >= 5)

@@ -38,6 +38,10 @@ void resetForms();
 // pdftotext (poppler-utils), so a test sees what the supplier reads.
 QStringList printedPages(QPrintPreviewDialog* preview);
 
+// Two saved orders for what the program remembers: 100001 of K-17 from supplier 1008, and the later
+// 200002 of K-18 from 1009, each with two lines; the list names both.
+void writeTwoSavedOrders(const AppFolder& folder);
+
 // Types text into a widget; letters outside ASCII are sent one at a time.
 void typeText(QWidget* widget, const QString& text);
 

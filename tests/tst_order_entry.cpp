@@ -67,16 +67,7 @@ using Shown = ui::MessageBoxScript::Shown;
 void writeTwoOrders(const testsupport::AppFolder& folder)
 {
     folder.write("System/Leverantorer.log", "\xc5kessons,1008\r\nPl\xe5t,1009\r\n");
-    folder.write("Order/100001.OrderData.log", "K-17\r\n\xc5sa \xd6"
-                                               "berg\r\n08\r\n123 45 67\r\n100001\r\n2026-01-10\r\nS\r\n1\r\n"
-                                               "1008\r\n\xc5kessons\r\n");
-    folder.write("Order/100001.OrderBasket.log", "\"A-100\",\"Skruv 5 mm\",\"2,50\",\"10\",\"ST\"\r\n"
-                                                 "\"B-200\",\"Bult M8\",\"4,00\",\"5\",\"ST\"\r\n");
-    folder.write("Order/200002.OrderData.log",
-                 "K-18\r\nBengt Berg\r\n031\r\n11 22 33\r\n200002\r\n2026-02-10\r\nS\r\n1\r\n1009\r\nPl\xe5t\r\n");
-    folder.write("Order/200002.OrderBasket.log", "\"A-100\",\"Skruv 5 mm rostfri\",\"2,75\",\"10\",\"FRP\"\r\n"
-                                                 "\"A-101\",\"Skruv 6 mm\",\"3,00\",\"5\",\"ST\"\r\n");
-    folder.write("Order/Lista.log", "100001\r\n200002\r\n");
+    testsupport::writeTwoSavedOrders(folder);
 }
 
 void rememberOrders()
