@@ -6,16 +6,6 @@
 
 namespace data {
 
-namespace {
-QString oneLine(QString value)
-{
-    value.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return value;
-}
-} // namespace
-
 QStringList CompanyDetails::lines() const
 {
     return {name,
@@ -66,7 +56,7 @@ bool writeCompanyDetails(const CompanyDetails& details, QString* error)
 {
     QByteArray bytes;
     for (const QString& line : details.lines())
-        bytes += lineRecord(oneLine(line));
+        bytes += lineRecord(asOneLine(line));
     return replaceFile(dataPath(kCompanyDetailsPath), bytes, error);
 }
 

@@ -52,16 +52,6 @@ bool basketRecord(const QString& line, QStringList* fields)
     return record.readFields(kBasketFields, fields) && record.lastFieldClosed();
 }
 
-QString oneLine(QString value)
-{
-    // A value is one line of the file; a line break inside one (a supplier name from a list file
-    // with a multi-line quoted field) would shift every value after it.
-    value.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return value;
-}
-
 // A quote inside a field would end it early when the record is read back, and a line break would
 // split the record: every value after it would shift into the wrong field. No path may write one.
 bool fieldsFit(const OrderLine& line, const QString& path, QString* error)
@@ -154,7 +144,7 @@ bool writeOrderData(const QString& orderNumber, const QStringList& values, QStri
         return false;
     QByteArray bytes;
     for (int i = 0; i < kOrderDataLines; ++i)
-        bytes += lineRecord(oneLine(values.value(i)));
+        bytes += lineRecord(asOneLine(values.value(i)));
     return OrderChanges::announce(orderNumber, replaceFile(orderDataPath(orderNumber), bytes, error));
 }
 
@@ -278,7 +268,7 @@ bool writeOrderStatus(const QString& orderNumber, const QString& status, QString
         return false;
     }
     const RawLine& line = lines.at(kStatusLine);
-    const QByteArray newLine = encodeWindows1252(oneLine(status));
+    const QByteArray newLine = encodeWindows1252(asOneLine(status));
     return OrderChanges::announce(orderNumber,
                                   replaceFile(path, bytes.left(line.start) + newLine + bytes.mid(line.textEnd), error));
 }

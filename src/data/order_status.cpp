@@ -21,7 +21,7 @@ bool writeListedStatus(const QString& orderNumber, int id, QString* status, QStr
     if (!readReferenceList(kOrderStatusListPath, &statuses, error))
         return false;
     for (const QStringList& entry : statuses) {
-        if (statusId(entry.value(0)) == id && entry.value(0).trimmed() == QString::number(id)) {
+        if (entry.value(0).trimmed() == QString::number(id)) {
             *status = QString::number(id) + QStringLiteral(", ") + entry.value(1).trimmed();
             return writeOrderStatus(orderNumber, *status, error);
         }

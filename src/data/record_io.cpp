@@ -16,6 +16,14 @@ bool isBlank(QChar c)
 }
 } // namespace
 
+QString asOneLine(QString value)
+{
+    value.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return value;
+}
+
 QByteArray lineRecord(const QString& value)
 {
     return encodeWindows1252(value) + "\r\n";

@@ -7,6 +7,10 @@
 
 namespace data {
 
+// A value for a line record: a line break inside it (a name from a list file with a multi-line quoted
+// field, a paste) becomes a blank, so it cannot shift the lines after it.
+QString asOneLine(QString value);
+
 // Line record: the value as it stands, then CR LF.
 QByteArray lineRecord(const QString& value);
 
