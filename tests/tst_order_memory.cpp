@@ -50,6 +50,7 @@ private Q_SLOTS:
     void manyArticles_data();
     void manyArticles();
     void customers();
+    void sameDayListOrderWins();
     void voidedOrderForgotten();
     void damagedFilesSkipped();
 };
@@ -163,6 +164,25 @@ void TestOrderMemory::customers()
              QStringList({"K-19 Cilla Ek", "K-18 Bengt Berg", "K-17 Åsa Öberg"}));
     QCOMPARE(numbers(memory->customerSuggestions("BERG", 10)), QStringList({"K-18 Bengt Berg", "K-17 Åsa Öberg"}));
     QCOMPARE(numbers(memory->customerSuggestions("k-1", 1)), QStringList({"K-19 Cilla Ek"}));
+}
+
+void TestOrderMemory::sameDayListOrderWins()
+{
+    // Orders of one day count in the order they are listed, however many are read side by side.
+    testsupport::AppFolder folder;
+    QByteArray list;
+    for (int i = 1; i <= 700; ++i) {
+        const QByteArray nr = QByteArray::number(i);
+        folder.write("Order/" + nr + ".OrderData.log",
+                     "K-1\r\nKund " + nr + "\r\n\r\n\r\n" + nr + "\r\n2026-05-04\r\n\r\n\r\n1008\r\n\r\n");
+        folder.write("Order/" + nr + ".OrderBasket.log", "\"S\",\"Order " + nr + "\",\"1\",\"1\",\"ST\"\r\n");
+        if (i != 17)
+            list += nr + "\r\n";
+    }
+    folder.write("Order/Lista.log", list + "17\r\n");
+    data::RememberedOrders* memory = readNow();
+    QCOMPARE(memory->articleLine("S", "1008"), (RememberedLine{"Order 17", "1", "ST"}));
+    QCOMPARE(memory->customer("K-1"), (RememberedCustomer{"K-1", "Kund 17", "", ""}));
 }
 
 void TestOrderMemory::voidedOrderForgotten()

@@ -1,6 +1,7 @@
 #include "data/remembered_orders.h"
 
 #include "data/order_changes.h"
+#include "data/order_facts_reader.h"
 #include "data/order_files.h"
 #include "data/order_void.h"
 
@@ -213,14 +214,15 @@ void RememberedOrders::readAll(const QStringList& entries, const std::atomic_boo
     fresh.setIndexed(false);
     QSet<QString> listed;
     listed.reserve(entries.size());
+    QStringList orders;
+    orders.reserve(entries.size());
     for (const QString& entry : entries) {
-        if (cancel.load(std::memory_order_relaxed))
-            break;
-        if (!namesOrderFiles(entry) || listed.contains(entry))
-            continue;
-        listed.insert(entry);
-        fresh.put(readOrderFacts(entry));
+        if (namesOrderFiles(entry) && !listed.contains(entry)) {
+            listed.insert(entry);
+            orders.append(entry);
+        }
     }
+    readOrderFactsInOrder(orders, cancel, [&fresh](const OrderFacts& facts) { fresh.put(facts); });
     if (!cancel.load(std::memory_order_relaxed))
         fresh.setIndexed(true);
     QSet<QString> changed;
