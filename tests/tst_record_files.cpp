@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 
 class TestRecordFiles : public QObject
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void codePage();
     void appendCreatesMissingFile();
     void dataPathUsesPlatformSeparator();
+    void applicationFolderChoice_data();
+    void applicationFolderChoice();
     void failuresNameFileAndReason();
     void orderNumber_data();
     void orderNumber();
@@ -182,6 +185,94 @@ void TestRecordFiles::dataPathUsesPlatformSeparator()
     testsupport::AppFolder folder;
     QCOMPARE(data::dataPath(QStringLiteral("\\System\\Language\\Svenska.lng")),
              folder.path() + QStringLiteral("/System/Language/Svenska.lng"));
+}
+
+void TestRecordFiles::applicationFolderChoice_data()
+{
+    // Under one scratch folder: the executable's folder bin/, the shipped files at `shipped`, and the
+    // user's data home `home` (XDG_DATA_HOME), which the program makes when it is missing.
+    QTest::addColumn<QString>("shipped");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QByteArray>("clerksSuppliers"); // already in the user's folder, when not empty
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("portable folder") << "bin/System" << false << "home" << QByteArray() << "bin"
+                                     << "";
+    // The owner's write bit marks it read-only for root too, who passes every access check.
+    QTest::newRow("read-only portable folder") << "bin/System" << true << "home" << QByteArray() << "home/ZEL2007"
+                                               << "";
+    QTest::newRow("installed") << "share/zel2007/System" << false << "nested/home" << QByteArray()
+                               << "nested/home/ZEL2007"
+                               << "";
+    QTest::newRow("clerk's own list kept")
+        << "share/zel2007/System" << false << "home" << QByteArray("\"Egen AB\",\"7\"\r\n") << "home/ZEL2007"
+        << "";
+    QTest::newRow("no shipped files") << "" << false << "home" << QByteArray() << ""
+                                      << "Programmets System-filer finns varken i ";
+    QTest::newRow("data home is a file") << "share/zel2007/System" << false << "blocker" << QByteArray() << ""
+                                         << "Kunde inte skapa mappen ";
+}
+
+void TestRecordFiles::applicationFolderChoice()
+{
+    QFETCH(QString, shipped);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, home);
+    QFETCH(QByteArray, clerksSuppliers);
+    QFETCH(QString, chosen);
+    QFETCH(QString, message);
+    testsupport::AppFolder scratch;
+    QDir root(scratch.path());
+    QVERIFY(root.mkpath(QStringLiteral("bin")));
+    if (!shipped.isEmpty()) {
+        QVERIFY(root.mkpath(shipped + QStringLiteral("/Language")));
+        scratch.write(shipped + QStringLiteral("/Orderstatus.log"), "\"1\",\"Ny\"\r\n");
+        scratch.write(shipped + QStringLiteral("/Leverantorer.log"), "\"Bult AB\",\"1008\"\r\n");
+        scratch.write(shipped + QStringLiteral("/Language/Svenska.lng"), "[Svenska]\r\n");
+    }
+    scratch.write(QStringLiteral("blocker"), "x");
+    if (!clerksSuppliers.isEmpty()) {
+        QVERIFY(root.mkpath(QStringLiteral("home/ZEL2007/System")));
+        scratch.write(QStringLiteral("home/ZEL2007/System/Leverantorer.log"), clerksSuppliers);
+    }
+    const QString bin = scratch.file(QStringLiteral("bin"));
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qunsetenv("XDG_DATA_HOME");
+        QCoreApplication::setApplicationName(QStringLiteral("tst_record_files"));
+    });
+    qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.file(home)));
+    QCoreApplication::setApplicationName(QStringLiteral("ZEL2007")); // as main() names it
+
+    // A second start finds the folder made and changes nothing in it.
+    for (int start = 1; start <= 2; ++start) {
+        QString error;
+        QCOMPARE(data::settleApplicationFolder(bin, &error), !chosen.isEmpty());
+        if (chosen.isEmpty()) {
+            QVERIFY2(error.startsWith(QStringLiteral("ZEL2007 kan inte starta")) && error.contains(message),
+                     qPrintable(error));
+            return;
+        }
+        QCOMPARE(data::applicationFolder(), scratch.file(chosen));
+    }
+    if (chosen == QStringLiteral("bin")) {
+        QVERIFY(!scratch.exists(home));
+        return;
+    }
+    const QString own = chosen + QLatin1Char('/');
+    const auto entries = [&](const QString& folder) {
+        return QDir(scratch.file(own + folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    };
+    QCOMPARE(entries(QString()), QStringList({"Order", "System"}));
+    QCOMPARE(entries(QStringLiteral("Order")), QStringList());
+    QCOMPARE(entries(QStringLiteral("System")), QStringList({"Language", "Leverantorer.log", "Orderstatus.log"}));
+    QCOMPARE(scratch.read(own + QStringLiteral("System/Orderstatus.log")), QByteArray("\"1\",\"Ny\"\r\n"));
+    QCOMPARE(scratch.read(own + QStringLiteral("System/Leverantorer.log")),
+             clerksSuppliers.isEmpty() ? QByteArray("\"Bult AB\",\"1008\"\r\n") : clerksSuppliers);
+    QCOMPARE(scratch.read(own + QStringLiteral("System/Language/Svenska.lng")), QByteArray("[Svenska]\r\n"));
 }
 
 void TestRecordFiles::failuresNameFileAndReason()
