@@ -6,8 +6,10 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 # clang and its runtimes (libclang-rt-14-dev holds libclang_rt.fuzzer) build the sanitizer and fuzz trees;
-# poppler-utils reads the printed order back as text.
-bash scripts/setup.sh clang libclang-rt-14-dev desktop-file-utils poppler-utils || exit 1
+# poppler-utils reads the printed order back as text; dpkg-dev (dpkg-shlibdeps) makes the Debian
+# package, which file, lintian, appstream and desktop-file-utils check.
+bash scripts/setup.sh clang libclang-rt-14-dev desktop-file-utils poppler-utils dpkg-dev file lintian appstream ||
+    exit 1
 
 passed=0
 failed=0

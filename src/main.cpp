@@ -1,6 +1,8 @@
+#include "data/app_folder.h"
 #include "data/remembered_orders.h"
 #include "language/language_window.h"
 #include "ui/fonts.h"
+#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -15,6 +17,12 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     ui::registerFonts();
     QApplication::setFont(ui::formFont());
+    // Before any window reads a file: an installed program keeps the data in the user's own folder.
+    QString error;
+    if (!data::settleApplicationFolder(QCoreApplication::applicationDirPath(), &error)) {
+        ui::MsgBox(error, ui::vbCritical);
+        return 1;
+    }
 
     frmSetLanguage::instance()->showForm();
     // The earlier orders are read once the first window is up, on a thread of their own.

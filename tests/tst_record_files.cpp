@@ -6,8 +6,10 @@
 #include "test_support.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
 
 class TestRecordFiles : public QObject
@@ -25,6 +27,8 @@ private Q_SLOTS:
     void codePage();
     void appendCreatesMissingFile();
     void dataPathUsesPlatformSeparator();
+    void applicationFolderChoice_data();
+    void applicationFolderChoice();
     void failuresNameFileAndReason();
     void orderNumber_data();
     void orderNumber();
@@ -182,6 +186,85 @@ void TestRecordFiles::dataPathUsesPlatformSeparator()
     testsupport::AppFolder folder;
     QCOMPARE(data::dataPath(QStringLiteral("\\System\\Language\\Svenska.lng")),
              folder.path() + QStringLiteral("/System/Language/Svenska.lng"));
+}
+
+void TestRecordFiles::applicationFolderChoice_data()
+{
+    // bin/ is the executable's folder, `shipped` holds the shipped files and `home` is XDG_DATA_HOME.
+    QTest::addColumn<QString>("shipped");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QByteArray>("suppliers"); // the clerk's own list, already in the user's folder
+    QTest::addColumn<QString>("chosen");       // the folder, or what the clerk is told instead
+    const QByteArray none;
+    QTest::newRow("portable folder") << "bin/System" << false << "home" << none << "bin";
+    // The owner's write bit marks it read-only for root too, who passes every access check.
+    QTest::newRow("read-only portable folder") << "bin/System" << true << "home" << none << "home/ZEL2007";
+    QTest::newRow("installed") << "share/zel2007/System" << false << "a/home" << none << "a/home/ZEL2007";
+    QTest::newRow("clerk's own list kept")
+        << "share/zel2007/System" << false << "home" << QByteArray("\"Egen AB\",\"7\"\r\n") << "home/ZEL2007";
+    QTest::newRow("no shipped files") << "elsewhere/System" << false << "home" << none
+                                      << "System-filer finns varken i ";
+    QTest::newRow("data home is a file") << "share/zel2007/System" << false << "bin/zel2007" << none
+                                         << "Kunde inte skapa mappen ";
+}
+
+void TestRecordFiles::applicationFolderChoice()
+{
+    QFETCH(QString, shipped);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, home);
+    QFETCH(QByteArray, suppliers);
+    QFETCH(QString, chosen);
+    testsupport::AppFolder scratch;
+    const QDir root(scratch.path());
+    QVERIFY(root.mkpath(QStringLiteral("bin")) && root.mkpath(shipped + QStringLiteral("/Language")));
+    scratch.write(QStringLiteral("bin/zel2007"), "x");
+    scratch.write(shipped + QStringLiteral("/Orderstatus.log"), "\"1\",\"Ny\"\r\n");
+    scratch.write(shipped + QStringLiteral("/Leverantorer.log"), "\"Bult AB\",\"1008\"\r\n");
+    scratch.write(shipped + QStringLiteral("/Language/Svenska.lng"), "[Svenska]\r\n");
+    if (!suppliers.isEmpty() && root.mkpath(QStringLiteral("home/ZEL2007/System")))
+        scratch.write(QStringLiteral("home/ZEL2007/System/Leverantorer.log"), suppliers);
+    const QString bin = scratch.file(QStringLiteral("bin"));
+    const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    QVERIFY(QFile::setPermissions(bin, readOnly ? all & ~QFileDevice::WriteOwner : all));
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(bin, all);
+        qunsetenv("XDG_DATA_HOME");
+        QCoreApplication::setApplicationName(QStringLiteral("tst_record_files"));
+    });
+    qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.file(home)));
+    QCoreApplication::setApplicationName(QStringLiteral("ZEL2007")); // as main() names it
+
+    // A second start finds the folder made and changes nothing in it.
+    for (int start = 1; start <= 2; ++start) {
+        QString error;
+        const bool started = data::settleApplicationFolder(bin, &error);
+        if (chosen.contains(QLatin1Char(' '))) {
+            QVERIFY2(!started && error.startsWith(QStringLiteral("ZEL2007 kan inte starta")) && error.contains(chosen),
+                     qPrintable(error));
+            return;
+        }
+        QVERIFY2(started, qPrintable(error));
+        QCOMPARE(data::applicationFolder(), scratch.file(chosen));
+    }
+    if (chosen == QStringLiteral("bin")) {
+        QVERIFY(!scratch.exists(home));
+        return;
+    }
+    // Every entry of the user's folder with its bytes.
+    QStringList entries;
+    QDirIterator it(scratch.file(chosen), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString relative = QDir(scratch.file(chosen)).relativeFilePath(it.next());
+        entries << relative + QLatin1Char('=') + QString::fromLatin1(scratch.read(chosen + '/' + relative));
+    }
+    entries.sort();
+    const QByteArray expectedSuppliers = suppliers.isEmpty() ? QByteArray("\"Bult AB\",\"1008\"\r\n") : suppliers;
+    QCOMPARE(entries, QStringList({"Order=", "System/Language/Svenska.lng=[Svenska]\r\n",
+                                   "System/Language=", "System/Leverantorer.log=" + expectedSuppliers,
+                                   "System/Orderstatus.log=\"1\",\"Ny\"\r\n", "System="}));
 }
 
 void TestRecordFiles::failuresNameFileAndReason()

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -104,9 +105,8 @@ QString kindProblem(const struct stat& st, Links links, const QString& path)
 
 // The owner's write bit is the read-only mark. It is checked on its own, not only through access
 // rights, so that even a privileged user never changes a protected file or folder.
-QString folderProblem(const QString& path)
+QString problemOfFolder(const QString& folder)
 {
-    const QString folder = folderOf(path);
     struct stat st
     {
     };
@@ -115,6 +115,11 @@ QString folderProblem(const QString& path)
     if (!(st.st_mode & S_IWUSR) || ::access(nativePath(folder).constData(), W_OK | X_OK) != 0)
         return QStringLiteral("åtkomst nekad till mappen");
     return QString();
+}
+
+QString folderProblem(const QString& path)
+{
+    return problemOfFolder(folderOf(path));
 }
 
 QString writeProblem(const QString& path, bool anySize = false)
@@ -365,6 +370,78 @@ bool appendToFile(const QString& path, const QByteArray& bytes, QString* error)
         *error = failure(what, path, reasonForErrno(code, path));
         return false;
     }
+    return true;
+}
+
+bool makeFolder(const QString& path, QString* error)
+{
+    const QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    struct stat st
+    {
+    };
+    if (::stat(nativePath(folder).constData(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return true;
+        *error = failure(QStringLiteral("Kunde inte skapa mappen"), folder, QStringLiteral("där finns en fil"));
+        return false;
+    }
+    if (folderOf(folder) != folder && !makeFolder(folderOf(folder), error))
+        return false;
+    if (::mkdir(nativePath(folder).constData(), 0777) != 0 && errno != EEXIST) {
+        *error = failure(QStringLiteral("Kunde inte skapa mappen"), folder, reasonForErrno(errno, folder));
+        return false;
+    }
+    return true;
+}
+
+bool canWriteInFolder(const QString& folder, QString* error)
+{
+    const QString problem = problemOfFolder(folder);
+    if (problem.isEmpty())
+        return true;
+    *error = failure(QStringLiteral("Kunde inte skriva i mappen"), folder, problem);
+    return false;
+}
+
+bool copyFileIfMissing(const QString& from, const QString& to, bool* copied, QString* error)
+{
+    *copied = false;
+    if (entryExists(to))
+        return true;
+    QByteArray bytes;
+    if (!readFileBytes(from, &bytes, error, Links::Follow))
+        return false;
+    const QString what = QStringLiteral("Kunde inte kopiera till filen");
+    const QString problem = folderProblem(to);
+    if (!problem.isEmpty()) {
+        *error = failure(what, to, problem);
+        return false;
+    }
+    // Written under a hidden name first, so a copy cut short never passes for the file itself.
+    QByteArray temporary = nativePath(folderOf(to) + QStringLiteral("/.zel-kopia-XXXXXX"));
+    const FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.get() < 0) {
+        *error = failure(what, to, reasonForErrno(errno, to));
+        return false;
+    }
+    const auto fail = [&](int code) {
+        ::unlink(temporary.constData());
+        *error = failure(what, to, reasonForErrno(code, to));
+        return false;
+    };
+    if (::fchmod(fd.get(), 0644) != 0 || !writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0)
+        return fail(errno);
+    // The name is taken only where it is free: a file the clerk made meanwhile stays as it is.
+    int moved = ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, nativePath(to).constData(), RENAME_NOREPLACE);
+    if (moved != 0 && (errno == EINVAL || errno == ENOSYS)) {
+        // A file system without it still refuses to link over a name that is taken.
+        moved = ::link(temporary.constData(), nativePath(to).constData());
+        if (moved == 0)
+            ::unlink(temporary.constData());
+    }
+    if (moved != 0)
+        return errno == EEXIST ? (::unlink(temporary.constData()), true) : fail(errno);
+    *copied = true;
     return true;
 }
 

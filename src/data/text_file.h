@@ -52,6 +52,16 @@ bool canWriteFile(const QString& path, QString* error);
 // The same for a file that is only ever replaced whole and never read back, so its size is no matter.
 bool canReplaceWhole(const QString& path, QString* error);
 
+// Makes the folder and every missing folder above it; a folder already there is fine.
+bool makeFolder(const QString& path, QString* error);
+
+// Whether new files may be made in folder, by the same read-only mark as canWriteFile.
+bool canWriteInFolder(const QString& folder, QString* error);
+
+// Copies a file to a path where nothing stands yet, and never over anything: when something is
+// there, or appears meanwhile, it is kept and *copied stays false. The copy is whole or not there.
+bool copyFileIfMissing(const QString& from, const QString& to, bool* copied, QString* error);
+
 // Deletes the regular files directly in `folder` whose names match `pattern` and that nobody has
 // changed for `minimumAgeSeconds`: what a program killed mid-write left behind. Links, folders and
 // younger files (another program's live ones) are left alone, and so is a file `inUse` claims.
