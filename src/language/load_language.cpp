@@ -3,6 +3,7 @@
 #include "language/apply_language.h"
 #include "language/language_loader.h"
 #include "language/language_window.h"
+#include "language/qt_translation.h"
 
 namespace Module2 {
 
@@ -16,6 +17,8 @@ qint16 LoadLanguage(const QString& path)
         return std::nullopt;
     };
     const qint16 result = language::loadLanguageTable(path, languageTable(), selectedName);
+    // Qt's own dialogs follow the header of what was read, even when a later line was faulty.
+    language::useQtTextsFor(languageTable().text(0));
     if (result == 0)
         ApplyLanguage();
     return result;
