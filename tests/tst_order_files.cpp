@@ -146,8 +146,9 @@ void TestOrderFiles::leftoversTidied()
     const qint64 deadPid = ended.processId();
     QVERIFY(ended.waitForFinished());
     folder.write("Order/311532.reservation", QByteArray::number(deadPid) + hold.mid(hold.indexOf('\n')));
-    for (const QString name : {"Lista.log", "Lista.log.AbC123", "Lista.log.lock", "Lista.log.lock.rmlock",
-                               "411532.reservation", "notes.txt", "1.OrderData.log.lock.rmlock.x"})
+    for (const QString name :
+         {"Lista.log", "Lista.log.AbC123", "Lista.log.lock", "Lista.log.lock.rmlock", "411532.reservation", "notes.txt",
+          "1.OrderData.log.lock.rmlock.x", "Lista.log.Ab-123", "Lista.log.AbC1234"})
         folder.write("Order/" + name, name == "411532.reservation" ? QByteArray() : QByteArray("x"));
     const QDateTime old = QDateTime::currentDateTime().addSecs(-61);
     for (const QString& name : QDir(folder.file("Order")).entryList(QDir::Files)) {
@@ -159,7 +160,7 @@ void TestOrderFiles::leftoversTidied()
     data::tidyOrderFolder();
     QCOMPARE(QDir(folder.file("Order")).entryList(QDir::Files),
              QStringList({"1.OrderData.log.lock.rmlock.x", "1.OrderData.log.Xy12Z9", "211532.reservation", "Lista.log",
-                          "notes.txt"}));
+                          "Lista.log.Ab-123", "Lista.log.AbC1234", "notes.txt"}));
 }
 
 void TestOrderFiles::orderData_data()

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QThreadPool>
+#include <algorithm>
 #include <atomic>
 
 namespace data {
@@ -31,14 +32,31 @@ bool holdIsLive(const QString& path)
     return hold.error() == QLockFile::LockFailedError;
 }
 
+// A replace writes "<file>.XXXXXX" beside the file; a lock leaves "<file>.lock" and, when it took
+// over a stale one, "<file>.lock.rmlock". Every data file of the folder ends in ".log". Matched by
+// hand: the first write of a run tidies, and a pattern engine would cost start-up its memory.
+bool isLeftover(const QString& name)
+{
+    const qsizetype at = name.lastIndexOf(QLatin1String(".log."));
+    if (at < 0)
+        return false;
+    const QStringView rest = QStringView(name).mid(at + 5);
+    if (rest == u"lock" || rest == u"lock.rmlock")
+        return true;
+    return rest.size() == 6 && std::all_of(rest.begin(), rest.end(), [](QChar c) {
+               return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+           });
+}
+
+bool isHold(const QString& name)
+{
+    return name.endsWith(QLatin1String(".reservation")) || name.endsWith(QLatin1String(".reservation.rmlock"));
+}
+
 int tidyFolder(const QString& folder)
 {
-    // A replace writes "<file>.XXXXXX" beside the file; a lock leaves "<file>.lock" and, when it took
-    // over a stale one, "<file>.lock.rmlock". Every data file of the folder ends in ".log".
-    static const QRegularExpression leftovers(QStringLiteral("\\.log\\.([A-Za-z0-9]{6}|lock|lock\\.rmlock)$"));
-    static const QRegularExpression holds(QStringLiteral("\\.reservation(\\.rmlock)?$"));
-    int removed = removeLeftovers(folder, leftovers, kLeftoverAgeSeconds);
-    removed += removeLeftovers(folder, holds, kLeftoverAgeSeconds, [](const QString& path) {
+    int removed = removeLeftovers(folder, isLeftover, kLeftoverAgeSeconds);
+    removed += removeLeftovers(folder, isHold, kLeftoverAgeSeconds, [](const QString& path) {
         return !path.endsWith(QLatin1String(".rmlock")) && holdIsLive(path);
     });
     return removed;

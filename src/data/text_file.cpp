@@ -445,8 +445,8 @@ bool copyFileIfMissing(const QString& from, const QString& to, bool* copied, QSt
     return true;
 }
 
-int removeLeftovers(const QString& folder, const QRegularExpression& pattern, int minimumAgeSeconds,
-                    const std::function<bool(const QString&)>& inUse)
+int removeLeftovers(const QString& folder, const std::function<bool(const QString& name)>& matches,
+                    int minimumAgeSeconds, const std::function<bool(const QString&)>& inUse)
 {
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minimumAgeSeconds);
     int removed = 0;
@@ -454,8 +454,8 @@ int removeLeftovers(const QString& folder, const QRegularExpression& pattern, in
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
-        if (!pattern.match(info.fileName()).hasMatch() || info.isSymLink() || !info.isFile() ||
-            info.lastModified() > before || (inUse && inUse(info.filePath())))
+        if (!matches(info.fileName()) || info.isSymLink() || !info.isFile() || info.lastModified() > before ||
+            (inUse && inUse(info.filePath())))
             continue;
         if (::unlink(nativePath(info.filePath()).constData()) == 0)
             ++removed;

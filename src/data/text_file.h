@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QRegularExpression>
 #include <QString>
 #include <functional>
 
@@ -62,12 +61,12 @@ bool canWriteInFolder(const QString& folder, QString* error);
 // there, or appears meanwhile, it is kept and *copied stays false. The copy is whole or not there.
 bool copyFileIfMissing(const QString& from, const QString& to, bool* copied, QString* error);
 
-// Deletes the regular files directly in `folder` whose names match `pattern` and that nobody has
+// Deletes the regular files directly in `folder` whose names `matches` and that nobody has
 // changed for `minimumAgeSeconds`: what a program killed mid-write left behind. Links, folders and
 // younger files (another program's live ones) are left alone, and so is a file `inUse` claims.
 // Returns how many went.
-int removeLeftovers(const QString& folder, const QRegularExpression& pattern, int minimumAgeSeconds,
-                    const std::function<bool(const QString&)>& inUse = {});
+int removeLeftovers(const QString& folder, const std::function<bool(const QString& name)>& matches,
+                    int minimumAgeSeconds, const std::function<bool(const QString&)>& inUse = {});
 
 // Says why a system call on path failed (errno `code`), in words a clerk understands; the
 // system's own texts are English.
