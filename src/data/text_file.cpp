@@ -3,10 +3,12 @@
 #include "data/text_codec.h"
 
 #include <QDateTime>
+#include <QCollator>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -384,6 +386,22 @@ int removeLeftovers(const QString& folder, const QRegularExpression& pattern, in
             ++removed;
     }
     return removed;
+}
+
+QStringList baseNamesIn(const QString& folder, const QString& suffix)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive) && fileExists(it.filePath()))
+            names << name.chopped(suffix.size());
+    }
+    QCollator collator(QLocale(QLocale::Swedish, QLocale::Sweden));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), collator);
+    return names;
 }
 
 bool canDeleteFile(const QString& path, QString* error)

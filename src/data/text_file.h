@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace data {
@@ -58,6 +59,11 @@ bool canReplaceWhole(const QString& path, QString* error);
 // Returns how many went.
 int removeLeftovers(const QString& folder, const QRegularExpression& pattern, int minimumAgeSeconds,
                     const std::function<bool(const QString&)>& inUse = {});
+
+// The names of the ordinary files directly in `folder` whose names end in `suffix` (in any case),
+// links to such files included, without the suffix and sorted as a Swedish reader sorts words.
+// Empty when the folder is missing or cannot be read.
+QStringList baseNamesIn(const QString& folder, const QString& suffix);
 
 // Says why a system call on path failed (errno `code`), in words a clerk understands; the
 // system's own texts are English.

@@ -104,8 +104,13 @@ frmSplash::frmSplash()
 
 void frmSplash::Form_Load()
 {
-    Label1->setText(ui::displayText(versionText() + QStringLiteral("\r\n") + kRightsNotice));
+    showRights(kRightsNotice);
     Timer1->start();
+}
+
+void frmSplash::showRights(const QString& notice)
+{
+    Label1->setText(ui::displayText(versionText() + QStringLiteral("\r\n") + notice));
 }
 
 void frmSplash::Timer1_Timer()

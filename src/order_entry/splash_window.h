@@ -19,6 +19,8 @@ public:
     frmSplash();
 
     static QString versionText();
+    // The version and the rights notice under it.
+    void showRights(const QString& notice);
     static inline const QString kRightsNotice = QStringLiteral("© 2007 ZEL. Alla rättigheter förbehållna.");
 
     QFrame* Shape1;
