@@ -2,8 +2,8 @@
 
 #include "data/text_codec.h"
 
-#include <QDateTime>
 #include <QCollator>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>

@@ -30,14 +30,33 @@ void applyMenuTexts(frmZelOrderNew* form)
 
 void applyLaterMessages(frmZelOrderNew* form)
 {
-    QLabel* const messages[] = {
-        form->msg5,           form->msg6,           form->msg7,           form->msg8,
-        form->msgAvsluta,     form->msgAvslutaTitel, form->msgEjSparad,   form->msgUtskriftTitel,
-        form->msgOkandLev,    form->msgOkandLevTitel, form->msgOm,        form->msgOmTitel,
-        form->msgEjListad,    form->msgEjKopierad,  form->msgUtskriftNot, form->msgOppenAnnan,
-        form->msgAnnatNummer, form->msgKopia,       form->msgExportTitel, form->msgExportFilter,
-        form->msgExporterar,  form->msgExportAvbryt, form->msgExportAvbrots, form->msgExporterad,
-        form->msgEnRad,       form->msgRader,       form->msgExportSkippade};
+    QLabel* const messages[] = {form->msg5,
+                                form->msg6,
+                                form->msg7,
+                                form->msg8,
+                                form->msgAvsluta,
+                                form->msgAvslutaTitel,
+                                form->msgEjSparad,
+                                form->msgUtskriftTitel,
+                                form->msgOkandLev,
+                                form->msgOkandLevTitel,
+                                form->msgOm,
+                                form->msgOmTitel,
+                                form->msgEjListad,
+                                form->msgEjKopierad,
+                                form->msgUtskriftNot,
+                                form->msgOppenAnnan,
+                                form->msgAnnatNummer,
+                                form->msgKopia,
+                                form->msgExportTitel,
+                                form->msgExportFilter,
+                                form->msgExporterar,
+                                form->msgExportAvbryt,
+                                form->msgExportAvbrots,
+                                form->msgExporterad,
+                                form->msgEnRad,
+                                form->msgRader,
+                                form->msgExportSkippade};
     // 225 to 228 for the first four; the rest follow the window's captions from 239 on.
     int number = 225;
     for (QLabel* message : messages) {

@@ -52,10 +52,10 @@ void applyOrderListCaptions(frmOrderLista* form)
 void applyTexts(frmOrderLista* form)
 {
     applyOrderListCaptions(form);
-    QLabel* const messages[] = {form->msgSoker,        form->msgMakulera,  form->msgMakuleraTitel,
-                                form->msgEjOppnas,     form->msgEjOrdernummer, form->msgOppenIFonster,
-                                form->msgEjMakulerad,  form->msgFilerKvar, form->msgEjIListan,
-                                form->msgTomRad,       form->msgRadEjNummer, form->msgEjVisas};
+    QLabel* const messages[] = {form->msgSoker,       form->msgMakulera,      form->msgMakuleraTitel,
+                                form->msgEjOppnas,    form->msgEjOrdernummer, form->msgOppenIFonster,
+                                form->msgEjMakulerad, form->msgFilerKvar,     form->msgEjIListan,
+                                form->msgTomRad,      form->msgRadEjNummer,   form->msgEjVisas};
     int number = 534;
     for (QLabel* message : messages)
         setMessage(message, number++);
@@ -71,9 +71,9 @@ void applyTexts(frmLeverera* form)
     setCaption(form->Command3, 608);
     setCaption(form->Command1, 609);
     setCaption(form->Command2, 610);
-    QLabel* const messages[] = {form->msgLevererad,   form->msgMerAnRest,        form->msgIngentingNu,
-                                form->msgIngetKvar,   form->msgAvslutaRest,      form->msgAvslutaRestTitel,
-                                form->msgEjSparad,    form->msgStatusKvar};
+    QLabel* const messages[] = {form->msgLevererad, form->msgMerAnRest,   form->msgIngentingNu,
+                                form->msgIngetKvar, form->msgAvslutaRest, form->msgAvslutaRestTitel,
+                                form->msgEjSparad,  form->msgStatusKvar};
     int number = 611;
     for (QLabel* message : messages)
         setMessage(message, number++);

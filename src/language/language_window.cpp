@@ -89,8 +89,8 @@ frmSetLanguage::frmSetLanguage()
     // Every language file in System\Language is offered, in alphabetical order, Svenska chosen;
     // without any, Svenska is still offered, and choosing it says the file is missing.
     const QString svenska = QStringLiteral("Svenska");
-    QStringList languages = data::baseNamesIn(data::dataPath(QStringLiteral("\\System\\Language")),
-                                              QStringLiteral(".lng"));
+    QStringList languages =
+        data::baseNamesIn(data::dataPath(QStringLiteral("\\System\\Language")), QStringLiteral(".lng"));
     if (languages.isEmpty())
         languages << svenska;
     Combo1->addItems(languages);

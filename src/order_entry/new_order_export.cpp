@@ -53,10 +53,9 @@ bool frmZelOrderNew::exportOrdersTo(const QString& path)
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
         return false;
     }
-    QString text = msgExporterad->text().arg(
-        QString::number(result.orders),
-        result.rows == 1 ? msgEnRad->text() : msgRader->text().arg(result.rows),
-        data::quotedForMessage(QDir::toNativeSeparators(path)));
+    QString text = msgExporterad->text().arg(QString::number(result.orders),
+                                             result.rows == 1 ? msgEnRad->text() : msgRader->text().arg(result.rows),
+                                             data::quotedForMessage(QDir::toNativeSeparators(path)));
     if (!result.skipped.isEmpty())
         text += QStringLiteral("\r\n\r\n") +
                 msgExportSkippade->text().arg(QString::number(result.skipped.size()),

@@ -170,20 +170,23 @@ frmZelOrderNew::frmZelOrderNew()
     };
     msgAvsluta = message("msgAvsluta", QStringLiteral("Vill du avsluta ?"));
     msgAvslutaTitel = message("msgAvslutaTitel", QStringLiteral("Avsluta"));
-    msgEjSparad = message("msgEjSparad", QStringLiteral("Ordern är inte sparad. Spara den först, så kan den skrivas ut."));
+    msgEjSparad =
+        message("msgEjSparad", QStringLiteral("Ordern är inte sparad. Spara den först, så kan den skrivas ut."));
     msgUtskriftTitel = message("msgUtskriftTitel", QStringLiteral("Utskrift"));
     msgOkandLev = message("msgOkandLev", QStringLiteral("Leverantörsnummer \"%1\" finns inte i leverantörslistan.\r\n"
                                                         "Vill du spara ordern ändå ?"));
     msgOkandLevTitel = message("msgOkandLevTitel", QStringLiteral("Okänd leverantör"));
     msgOm = message("msgOm", QStringLiteral("ZEL2007 Beställningar\r\nVersion %1\r\nProgrammapp: %2"));
     msgOmTitel = message("msgOmTitel", QStringLiteral("Om ZEL2007"));
-    msgEjListad = message("msgEjListad", QStringLiteral("%1\r\n\r\nOrdern %2 är sparad men står inte i orderlistan, "
-                                                        "så den syns inte i registret. Spara igen när felet är åtgärdat."));
+    msgEjListad =
+        message("msgEjListad", QStringLiteral("%1\r\n\r\nOrdern %2 är sparad men står inte i orderlistan, "
+                                              "så den syns inte i registret. Spara igen när felet är åtgärdat."));
     msgEjKopierad = message("msgEjKopierad", QStringLiteral("%1\r\n\r\nIngen av de %2 raderna kopierades."));
-    msgUtskriftNot = message("msgUtskriftNot",
-                             QStringLiteral("Utskriften visar ordern som den sparades senast, utan ändringarna sedan dess."));
-    msgOppenAnnan =
-        message("msgOppenAnnan", QStringLiteral("Ordern %1 är öppen i ett annat program också; det som sparas sist gäller."));
+    msgUtskriftNot =
+        message("msgUtskriftNot",
+                QStringLiteral("Utskriften visar ordern som den sparades senast, utan ändringarna sedan dess."));
+    msgOppenAnnan = message(
+        "msgOppenAnnan", QStringLiteral("Ordern %1 är öppen i ett annat program också; det som sparas sist gäller."));
     msgAnnatNummer = message("msgAnnatNummer",
                              QStringLiteral("Orderfilen angav ordernummer \"%1\"; ordern visas och sparas som %2."));
     msgKopia = message("msgKopia", QStringLiteral("Kopia av order %1. Den sparas som en ny order med Spara."));
@@ -195,8 +198,7 @@ frmZelOrderNew::frmZelOrderNew()
     msgExporterad = message("msgExporterad", QStringLiteral("%1 order med %2 exporterades till %3."));
     msgEnRad = message("msgEnRad", QStringLiteral("1 rad"));
     msgRader = message("msgRader", QStringLiteral("%1 rader"));
-    msgExportSkippade =
-        message("msgExportSkippade", QStringLiteral("%1 order kunde inte läsas och är inte med: %2"));
+    msgExportSkippade = message("msgExportSkippade", QStringLiteral("%1 order kunde inte läsas och är inte med: %2"));
 
     ListView1 = new ui::ReportListView(client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
@@ -351,7 +353,7 @@ void frmZelOrderNew::Command5_Click()
 
 void frmZelOrderNew::mnuOm_Click()
 {
-    ui::MsgBox(msgOm->text().arg(QApplication::applicationVersion(),
-                                 QDir::toNativeSeparators(data::applicationFolder())),
-               ui::vbOKOnly + ui::vbInformation, msgOmTitel->text());
+    ui::MsgBox(
+        msgOm->text().arg(QApplication::applicationVersion(), QDir::toNativeSeparators(data::applicationFolder())),
+        ui::vbOKOnly + ui::vbInformation, msgOmTitel->text());
 }

@@ -71,20 +71,22 @@ frmLeverera::frmLeverera()
 
     msgTitel = ui::makeMessage(this, QStringLiteral("msgTitel"), windowTitle());
     msgLevererad = ui::makeMessage(this, QStringLiteral("msgLevererad"), QStringLiteral("Levererad"));
-    msgMerAnRest = ui::makeMessage(this, QStringLiteral("msgMerAnRest"),
-                                   QStringLiteral("Rad %1 (%2 %3): %4 är mer än resten %5.\r\nVill du ta emot %4 ändå ?"));
-    msgIngentingNu =
-        ui::makeMessage(this, QStringLiteral("msgIngentingNu"), QStringLiteral("Ingenting levereras nu: alla rader står på 0."));
-    msgIngetKvar =
-        ui::makeMessage(this, QStringLiteral("msgIngetKvar"), QStringLiteral("Ingenting återstår att leverera på ordern."));
+    msgMerAnRest =
+        ui::makeMessage(this, QStringLiteral("msgMerAnRest"),
+                        QStringLiteral("Rad %1 (%2 %3): %4 är mer än resten %5.\r\nVill du ta emot %4 ändå ?"));
+    msgIngentingNu = ui::makeMessage(this, QStringLiteral("msgIngentingNu"),
+                                     QStringLiteral("Ingenting levereras nu: alla rader står på 0."));
+    msgIngetKvar = ui::makeMessage(this, QStringLiteral("msgIngetKvar"),
+                                   QStringLiteral("Ingenting återstår att leverera på ordern."));
     msgAvslutaRest = ui::makeMessage(this, QStringLiteral("msgAvslutaRest"),
                                      QStringLiteral("Vill du avsluta resten av ordern ?\r\nDet som inte har levererats "
                                                     "kommer inte, och raderna räknas som klara."));
     msgAvslutaRestTitel = ui::makeMessage(this, QStringLiteral("msgAvslutaRestTitel"), QStringLiteral("Avsluta rest"));
     msgEjSparad = ui::makeMessage(this, QStringLiteral("msgEjSparad"),
                                   QStringLiteral("Leveransen sparades inte; ingen fil ändrades.\r\n\r\n%1"));
-    msgStatusKvar = ui::makeMessage(this, QStringLiteral("msgStatusKvar"),
-                                    QStringLiteral("Leveransen är sparad, men orderns status kunde inte ändras.\r\n\r\n%1"));
+    msgStatusKvar =
+        ui::makeMessage(this, QStringLiteral("msgStatusKvar"),
+                        QStringLiteral("Leveransen är sparad, men orderns status kunde inte ändras.\r\n\r\n%1"));
 
     ui::nameAfter(txtDatum, lblDatum);
     ui::speak(tblRader, QStringLiteral("Orderrader att leverera"));
@@ -152,9 +154,9 @@ void frmLeverera::Command1_Click()
     for (int row : over) {
         const data::OrderLine& line = m_lines.at(row);
         const QString quantity = data::ExactDecimal::parse(now.at(row).quantity)->toString();
-        const QString question =
-            msgMerAnRest->text().arg(QString::number(row + 1), data::quotedForMessage(line.articleNumber),
-                     data::quotedForMessage(line.description), quantity, m_standing.at(row).rest().toString());
+        const QString question = msgMerAnRest->text().arg(
+            QString::number(row + 1), data::quotedForMessage(line.articleNumber),
+            data::quotedForMessage(line.description), quantity, m_standing.at(row).rest().toString());
         if (ui::MsgBox(question, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, msgTitel->text()) != ui::vbYes)
             return;
     }

@@ -39,8 +39,8 @@ public:
     QLabel* msgIngetKvar;
     QLabel* msgAvslutaRest;
     QLabel* msgAvslutaRestTitel;
-    QLabel* msgEjSparad;    // reason
-    QLabel* msgStatusKvar;  // reason
+    QLabel* msgEjSparad;   // reason
+    QLabel* msgStatusKvar; // reason
 
 Q_SIGNALS:
     // A delivery or a closing was recorded for the order.

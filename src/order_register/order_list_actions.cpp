@@ -14,7 +14,6 @@
 #include <QTableView>
 #include <algorithm>
 
-
 bool frmOrderLista::readSelectedOrder(QString* number, QStringList* values, QVector<data::OrderLine>* lines)
 {
     const int row = selectedEntry();

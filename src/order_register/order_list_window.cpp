@@ -203,7 +203,8 @@ frmOrderLista::frmOrderLista()
                                                           "kunde inte tas bort.\r\n\r\n%2"));
     msgEjIListan = message("msgEjIListan", QStringLiteral("Ordern %1 är makulerad. Orderlistan på disken nämnde den "
                                                           "inte längre och har lämnats som den var."));
-    msgTomRad = message("msgTomRad", QStringLiteral("Den markerade raden i orderlistan är tom och namnger ingen order."));
+    msgTomRad =
+        message("msgTomRad", QStringLiteral("Den markerade raden i orderlistan är tom och namnger ingen order."));
     msgRadEjNummer = message("msgRadEjNummer",
                              QStringLiteral("Raden \"%1\" i orderlistan är inget ordernummer; ingen order kan visas."));
     msgEjVisas = message("msgEjVisas", QStringLiteral("Ordern %1 kan inte visas.\r\n\r\n%2"));

@@ -16,10 +16,9 @@ constexpr int kDelivered = 5;
 } // namespace
 
 OrderRegisterModel::OrderRegisterModel(QObject* parent)
-    : QAbstractTableModel(parent),
-      m_collator(QLocale(QLocale::Swedish, QLocale::Sweden)),
-      m_captions{QStringLiteral("Ordernr"), QStringLiteral("Orderdatum"), QStringLiteral("Kund"),
-                 QStringLiteral("Leverantör"), QStringLiteral("Status"), QStringLiteral("Summa")}
+    : QAbstractTableModel(parent), m_collator(QLocale(QLocale::Swedish, QLocale::Sweden)),
+      m_captions{QStringLiteral("Ordernr"),    QStringLiteral("Orderdatum"), QStringLiteral("Kund"),
+                 QStringLiteral("Leverantör"), QStringLiteral("Status"),     QStringLiteral("Summa")}
 {
     // "K-2" before "K-10"; case makes no order of its own.
     m_collator.setNumericMode(true);
