@@ -2,7 +2,6 @@
 
 #include "data/text_codec.h"
 
-#include <QCollator>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -398,9 +397,9 @@ QStringList baseNamesIn(const QString& folder, const QString& suffix)
         if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive) && fileExists(it.filePath()))
             names << name.chopped(suffix.size());
     }
-    QCollator collator(QLocale(QLocale::Swedish, QLocale::Sweden));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(names.begin(), names.end(), collator);
+    // A plain comparison: a collator would load the locale's whole collation table into the first window.
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     return names;
 }
 

@@ -61,7 +61,7 @@ int removeLeftovers(const QString& folder, const QRegularExpression& pattern, in
                     const std::function<bool(const QString&)>& inUse = {});
 
 // The names of the ordinary files directly in `folder` whose names end in `suffix` (in any case),
-// links to such files included, without the suffix and sorted as a Swedish reader sorts words.
+// links to such files included, without the suffix and in alphabetical order, case aside.
 // Empty when the folder is missing or cannot be read.
 QStringList baseNamesIn(const QString& folder, const QString& suffix);
 

@@ -31,7 +31,10 @@ public:
 
 protected:
     void Form_Load() override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Timer1_Timer();
+
+    bool m_painted = false;
 };
