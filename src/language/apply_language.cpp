@@ -1,5 +1,6 @@
 #include "language/apply_language.h"
 
+#include "data/order_total.h"
 #include "language/apply_order_entry.h"
 #include "language/apply_order_register.h"
 #include "language/apply_pickers.h"
@@ -49,6 +50,19 @@ void applyAnswerWords()
                        language::given(951) ? Module2::LangText(951) : QStringLiteral("Nej"));
 }
 
+// The total under an order's lines, in the new-order window and the order list.
+void applyTotalWords()
+{
+    data::TotalWords& words = data::totalWords();
+    words = data::TotalWords{};
+    if (language::given(952))
+        words.sum = Module2::LangText(952);
+    if (language::given(953))
+        words.oneLeftOut = Module2::LangText(953);
+    if (language::given(954))
+        words.leftOut = Module2::LangText(954);
+}
+
 } // namespace
 
 namespace Module2 {
@@ -56,6 +70,7 @@ namespace Module2 {
 void ApplyLanguage()
 {
     applyAnswerWords();
+    applyTotalWords();
     language::applyPreviewTexts();
     // Nothing is created for the texts' sake: a window takes them when it comes into being, so
     // start-up builds only what it shows. One already open takes them now.
