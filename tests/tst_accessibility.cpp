@@ -302,13 +302,11 @@ void TestAccessibility::namesFollowTheLanguage()
     QTest::mouseClick(frmSetLanguage::existing()->Command1, Qt::LeftButton);
     QCOMPARE(ui::MessageBoxScript::shown().size(), 0);
 
-    // The add-line dialog is created anew whenever it opens; it gets the language's names again.
-    frmAdd::existing()->unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    frmZelOrderNew* order = frmZelOrderNew::existing();
+    // Each window is created once the language is in force, and is named after its words then.
+    frmZelOrderNew* order = frmZelOrderNew::instance();
     QCOMPARE(
         (QStringList{order->Text1->accessibleName(), order->Text3->accessibleName(), order->Command6->accessibleName(),
-                     order->dbOrderNr->accessibleDescription(), frmLeverantor::existing()->ListView1->accessibleName(),
+                     order->dbOrderNr->accessibleDescription(), frmLeverantor::instance()->ListView1->accessibleName(),
                      frmAdd::instance()->Text1->accessibleName(), order->Command2->accessibleName()}),
         names);
     // The language's words keep the buttons answering to Alt letters of their own.

@@ -61,12 +61,19 @@ OrderTotal orderTotal(const QVector<OrderLine>& lines)
 
 QString totalText(const OrderTotal& total)
 {
-    QString text = QStringLiteral("Summa: ") + formatAmount(total.amount);
+    const TotalWords& words = totalWords();
+    QString text = words.sum.arg(formatAmount(total.amount));
     if (total.linesLeftOut == 1)
-        text += QStringLiteral(" (1 rad utan pris eller antal är inte medräknad)");
+        text += QStringLiteral(" (") + words.oneLeftOut + QLatin1Char(')');
     else if (total.linesLeftOut > 1)
-        text += QStringLiteral(" (%1 rader utan pris eller antal är inte medräknade)").arg(total.linesLeftOut);
+        text += QStringLiteral(" (") + words.leftOut.arg(total.linesLeftOut) + QLatin1Char(')');
     return text;
+}
+
+TotalWords& totalWords()
+{
+    static TotalWords words;
+    return words;
 }
 
 } // namespace data

@@ -27,4 +27,14 @@ std::optional<double> lineTotal(const OrderLine& line);
 // "Summa: 1 234,50", saying so when lines are left out.
 QString totalText(const OrderTotal& total);
 
+// The words a total is shown in: "%1" is the amount, or the number of lines left out. The windows'
+// language gives its own.
+struct TotalWords
+{
+    QString sum = QStringLiteral("Summa: %1");
+    QString oneLeftOut = QStringLiteral("1 rad utan pris eller antal är inte medräknad");
+    QString leftOut = QStringLiteral("%1 rader utan pris eller antal är inte medräknade");
+};
+TotalWords& totalWords();
+
 } // namespace data

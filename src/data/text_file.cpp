@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -461,6 +462,22 @@ int removeLeftovers(const QString& folder, const std::function<bool(const QStrin
             ++removed;
     }
     return removed;
+}
+
+QStringList baseNamesIn(const QString& folder, const QString& suffix)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive) && fileExists(it.filePath()))
+            names << name.chopped(suffix.size());
+    }
+    // A plain comparison: a collator would load the locale's whole collation table into the first window.
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return names;
 }
 
 bool canDeleteFile(const QString& path, QString* error)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace data {
@@ -67,6 +68,11 @@ bool copyFileIfMissing(const QString& from, const QString& to, bool* copied, QSt
 // Returns how many went.
 int removeLeftovers(const QString& folder, const std::function<bool(const QString& name)>& matches,
                     int minimumAgeSeconds, const std::function<bool(const QString&)>& inUse = {});
+
+// The names of the ordinary files directly in `folder` whose names end in `suffix` (in any case),
+// links to such files included, without the suffix and in alphabetical order, case aside.
+// Empty when the folder is missing or cannot be read.
+QStringList baseNamesIn(const QString& folder, const QString& suffix);
 
 // Says why a system call on path failed (errno `code`), in words a clerk understands; the
 // system's own texts are English.

@@ -2,9 +2,8 @@
 
 namespace Module2 {
 
-// Writes the texts of the language table into the splash window, the new-order window, the
-// supplier picker and the add-line dialog, creating and loading each without showing it. From
-// then on the picker and the add-line dialog get their texts again whenever they are created.
+// Puts the texts of the language table into every window: those open now at once, and from
+// then on each window as it is created, right after its load handler and before it is shown.
 void ApplyLanguage();
 
 } // namespace Module2

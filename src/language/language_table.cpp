@@ -20,9 +20,23 @@ language::LanguageTable& languageTable()
     return table;
 }
 
+namespace {
+QSet<int>& asked()
+{
+    static QSet<int> numbers;
+    return numbers;
+}
+} // namespace
+
 QString LangText(int n)
 {
+    asked().insert(n);
     return languageTable().text(n);
+}
+
+const QSet<int>& askedTextNumbers()
+{
+    return asked();
 }
 
 } // namespace Module2

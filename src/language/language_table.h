@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 namespace language {
@@ -38,5 +39,9 @@ language::LanguageTable& languageTable();
 
 // Read access to slot n.
 QString LangText(int n);
+
+// Every text number LangText was asked for during the run, so a check can hold the shipped
+// language files against the numbers the windows really read.
+const QSet<int>& askedTextNumbers();
 
 } // namespace Module2

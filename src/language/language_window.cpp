@@ -1,6 +1,7 @@
 #include "language/language_window.h"
 
 #include "data/app_folder.h"
+#include "data/text_file.h"
 #include "language/load_language.h"
 #include "order_entry/splash_window.h"
 #include "ui/accessible_names.h"
@@ -85,8 +86,15 @@ frmSetLanguage::frmSetLanguage()
 
     // Form_Initialize. The toolkit needs no set-up of its own before the first list view or
     // status bar is built, so there is nothing to initialise before the list is filled.
-    Combo1->addItem(QStringLiteral("Svenska"));
-    Combo1->setCurrentIndex(0);
+    // Every language file in System\Language is offered, in alphabetical order, Svenska chosen;
+    // without any, Svenska is still offered, and choosing it says the file is missing.
+    const QString svenska = QStringLiteral("Svenska");
+    QStringList languages =
+        data::baseNamesIn(data::dataPath(QStringLiteral("\\System\\Language")), QStringLiteral(".lng"));
+    if (languages.isEmpty())
+        languages << svenska;
+    Combo1->addItems(languages);
+    Combo1->setCurrentIndex(std::max(0, int(languages.indexOf(svenska))));
 
     ui::centreOnScreen(this);
 }

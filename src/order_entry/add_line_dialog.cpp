@@ -90,6 +90,8 @@ frmAdd::frmAdd()
     msg3 = new QLabel(QStringLiteral("Ändra orderrad"), this);
     msg3->setObjectName(QStringLiteral("msg3"));
     msg3->setVisible(false);
+    msg4 = ui::makeMessage(this, QStringLiteral("msg4"), QStringLiteral("Det blev något fel"));
+    msg5 = ui::makeMessage(this, QStringLiteral("msg5"), QStringLiteral("Telefonlista"));
 
     Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("&OK"), 2880, 2160, 1035);
     Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Avbryt"), 4020, 2160, 1035);
@@ -224,7 +226,7 @@ void frmAdd::Command1_Click()
     frmZelOrderNew* order = frmZelOrderNew::instance();
     QString error;
     if (!data::appendOrderLine(order->dbOrderNr->text(), line, &error)) {
-        ui::MsgBox(QStringLiteral("Det blev något fel"), ui::vbYesNo, QStringLiteral("Telefonlista"));
+        ui::MsgBox(msg4->text(), ui::vbYesNo, msg5->text());
         return;
     }
     order->ListView1->addRow(line.articleNumber, {line.description, line.unitPrice, line.quantity, line.unit});

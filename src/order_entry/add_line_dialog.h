@@ -51,6 +51,8 @@ public:
     QLabel* msg1;
     QLabel* msg2;
     QLabel* msg3; // the title while a line is changed
+    QLabel* msg4; // prompt and title when the line could not be written
+    QLabel* msg5;
     QPushButton* Command1;
     QPushButton* Command2;
 

@@ -10,8 +10,8 @@
 
 void frmZelOrderNew::mnuExport_Click()
 {
-    QFileDialog dialog(this, QStringLiteral("Exportera order"), QDir::homePath() + QStringLiteral("/Ordrar.csv"),
-                       QStringLiteral("Semikolonavgränsad text (*.csv)"));
+    QFileDialog dialog(this, msgExportTitel->text(), QDir::homePath() + QStringLiteral("/Ordrar.csv"),
+                       msgExportFilter->text());
     dialog.setObjectName(QStringLiteral("dlgExport"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -25,7 +25,7 @@ bool frmZelOrderNew::exportOrdersTo(const QString& path)
 {
     // A few hundred orders take a blink; beyond that the clerk sees how far it has come.
     constexpr int kOrdersWithoutProgress = 300;
-    QProgressDialog progress(QStringLiteral("Exporterar order…"), QStringLiteral("Avbryt"), 0, 1, this);
+    QProgressDialog progress(msgExporterar->text(), msgExportAvbryt->text(), 0, 1, this);
     progress.setObjectName(QStringLiteral("dlgExportProgress"));
     progress.setWindowTitle(ui::kApplicationTitle);
     progress.setWindowModality(Qt::WindowModal);
@@ -46,21 +46,20 @@ bool frmZelOrderNew::exportOrdersTo(const QString& path)
     const bool written = data::exportOrders(path, &result, &error, report);
     progress.close();
     if (result.cancelled) {
-        ui::MsgBox(QStringLiteral("Exporten avbröts. Ingen fil skrevs."), ui::vbOKOnly + ui::vbInformation);
+        ui::MsgBox(msgExportAvbrots->text(), ui::vbOKOnly + ui::vbInformation);
         return false;
     }
     if (!written) {
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
         return false;
     }
-    QString text = QStringLiteral("%1 order med %2 exporterades till %3.")
-                       .arg(QString::number(result.orders),
-                            result.rows == 1 ? QStringLiteral("1 rad") : QStringLiteral("%1 rader").arg(result.rows),
-                            data::quotedForMessage(QDir::toNativeSeparators(path)));
+    QString text = msgExporterad->text().arg(QString::number(result.orders),
+                                             result.rows == 1 ? msgEnRad->text() : msgRader->text().arg(result.rows),
+                                             data::quotedForMessage(QDir::toNativeSeparators(path)));
     if (!result.skipped.isEmpty())
-        text += QStringLiteral("\r\n\r\n%1 order kunde inte läsas och är inte med: %2")
-                    .arg(QString::number(result.skipped.size()),
-                         data::quotedForMessage(result.skipped.join(QStringLiteral(", "))));
+        text += QStringLiteral("\r\n\r\n") +
+                msgExportSkippade->text().arg(QString::number(result.skipped.size()),
+                                              data::quotedForMessage(result.skipped.join(QStringLiteral(", "))));
     ui::MsgBox(text, ui::vbOKOnly + (result.skipped.isEmpty() ? ui::vbInformation : ui::vbCritical));
     return true;
 }

@@ -43,10 +43,7 @@ void frmZelOrderNew::Command6_Click()
     }
     m_saved = true;
     if (!data::listOrderOnce(number, &error)) {
-        ui::MsgBox(QStringLiteral("%1\r\n\r\nOrdern %2 är sparad men står inte i orderlistan, så den syns inte i "
-                                  "registret. Spara igen när felet är åtgärdat.")
-                       .arg(error, number),
-                   ui::vbOKOnly + ui::vbCritical);
+        ui::MsgBox(msgEjListad->text().arg(error, number), ui::vbOKOnly + ui::vbCritical);
         return;
     }
     m_statusPickedSinceSave = false;
@@ -161,12 +158,10 @@ bool frmZelOrderNew::openSavedOrder(const QString& number, const QStringList& va
     takeBaseline();
     if (!m_reservation.reserveExisting(number)) {
         m_reservation.release();
-        showNote(QStringLiteral("Ordern %1 är öppen i ett annat program också; det som sparas sist gäller.")
-                     .arg(ui::shownValue(number)));
+        showNote(msgOppenAnnan->text().arg(ui::shownValue(number)));
     }
     if (values.value(4) != number)
-        showNote(QStringLiteral("Orderfilen angav ordernummer \"%1\"; ordern visas och sparas som %2.")
-                     .arg(data::quotedForMessage(values.value(4)), number));
+        showNote(msgAnnatNummer->text().arg(data::quotedForMessage(values.value(4)), number));
     showForm();
     raise();
     activateWindow();
@@ -192,12 +187,10 @@ bool frmZelOrderNew::startCopyOf(const QString& number, const QStringList& value
         for (const data::OrderLine& line : lines)
             rows.append(line.fields());
     } else {
-        ui::MsgBox(
-            QStringLiteral("%1\r\n\r\nIngen av de %2 raderna kopierades.").arg(error, QString::number(lines.size())),
-            ui::vbOKOnly + ui::vbCritical);
+        ui::MsgBox(msgEjKopierad->text().arg(error, QString::number(lines.size())), ui::vbOKOnly + ui::vbCritical);
     }
     ListView1->addRows(rows);
-    showNote(QStringLiteral("Kopia av order %1. Den sparas som en ny order med Spara.").arg(ui::shownValue(number)));
+    showNote(msgKopia->text().arg(ui::shownValue(number)));
     showForm();
     raise();
     activateWindow();

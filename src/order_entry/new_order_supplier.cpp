@@ -36,8 +36,6 @@ bool frmZelOrderNew::maySaveWithSupplier()
 {
     if (!supplierUnknown())
         return true;
-    const QString prompt =
-        QStringLiteral("Leverantörsnummer \"%1\" finns inte i leverantörslistan.\r\nVill du spara ordern ändå ?")
-            .arg(data::quotedForMessage(txtLevNr->text()));
-    return ui::MsgBox(prompt, ui::vbYesNo + ui::vbQuestion, QStringLiteral("Okänd leverantör")) == ui::vbYes;
+    const QString prompt = msgOkandLev->text().arg(data::quotedForMessage(txtLevNr->text()));
+    return ui::MsgBox(prompt, ui::vbYesNo + ui::vbQuestion, msgOkandLevTitel->text()) == ui::vbYes;
 }

@@ -3,6 +3,7 @@
 // new_order_export.cpp.
 #include "order_entry/new_order_window.h"
 
+#include "data/app_folder.h"
 #include "data/order_files.h"
 #include "data/order_number.h"
 #include "order_register/order_list_window.h"
@@ -25,6 +26,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QShortcut>
@@ -62,8 +64,9 @@ frmZelOrderNew::frmZelOrderNew()
 
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
-    QMenu* arkiv = menuBar->addMenu(QStringLiteral("&Arkiv"));
-    arkiv->setObjectName(QStringLiteral("mnuArkiv"));
+    mnuArkiv = menuBar->addMenu(QStringLiteral("&Arkiv"));
+    mnuArkiv->setObjectName(QStringLiteral("mnuArkiv"));
+    QMenu* arkiv = mnuArkiv;
     mnuNy = arkiv->addAction(QStringLiteral("&Ny order"));
     mnuNy->setObjectName(QStringLiteral("mnuNy"));
     mnuNy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -85,6 +88,10 @@ frmZelOrderNew::frmZelOrderNew()
     mnuLeverantorer->setObjectName(QStringLiteral("mnuLeverantorer"));
     mnuForetag = arkiv->addAction(QStringLiteral("&Företagsuppgifter…"));
     mnuForetag->setObjectName(QStringLiteral("mnuForetag"));
+    mnuHjalp = menuBar->addMenu(QStringLiteral("&Hjälp"));
+    mnuHjalp->setObjectName(QStringLiteral("mnuHjalp"));
+    mnuOm = mnuHjalp->addAction(QStringLiteral("&Om ZEL2007"));
+    mnuOm->setObjectName(QStringLiteral("mnuOm"));
 
     // The client area is a fixed canvas under the menu bar, laid out in twips.
     auto* client = new QWidget(this);
@@ -158,6 +165,40 @@ frmZelOrderNew::frmZelOrderNew()
     msg8 = ui::makeLabel(client, QStringLiteral("msg8"), QStringLiteral("Spara status"), 1300, 2820, 1000);
     for (QLabel* label : {msg1, msg2, msg3, msg4, msg5, msg6, msg7, msg8})
         label->setVisible(false);
+    const auto message = [client](const char* name, const QString& text) {
+        return ui::makeMessage(client, QString::fromLatin1(name), text);
+    };
+    msgAvsluta = message("msgAvsluta", QStringLiteral("Vill du avsluta ?"));
+    msgAvslutaTitel = message("msgAvslutaTitel", QStringLiteral("Avsluta"));
+    msgEjSparad =
+        message("msgEjSparad", QStringLiteral("Ordern är inte sparad. Spara den först, så kan den skrivas ut."));
+    msgUtskriftTitel = message("msgUtskriftTitel", QStringLiteral("Utskrift"));
+    msgOkandLev = message("msgOkandLev", QStringLiteral("Leverantörsnummer \"%1\" finns inte i leverantörslistan.\r\n"
+                                                        "Vill du spara ordern ändå ?"));
+    msgOkandLevTitel = message("msgOkandLevTitel", QStringLiteral("Okänd leverantör"));
+    msgOm = message("msgOm", QStringLiteral("ZEL2007 Beställningar\r\nVersion %1\r\nProgrammapp: %2"));
+    msgOmTitel = message("msgOmTitel", QStringLiteral("Om ZEL2007"));
+    msgEjListad =
+        message("msgEjListad", QStringLiteral("%1\r\n\r\nOrdern %2 är sparad men står inte i orderlistan, "
+                                              "så den syns inte i registret. Spara igen när felet är åtgärdat."));
+    msgEjKopierad = message("msgEjKopierad", QStringLiteral("%1\r\n\r\nIngen av de %2 raderna kopierades."));
+    msgUtskriftNot =
+        message("msgUtskriftNot",
+                QStringLiteral("Utskriften visar ordern som den sparades senast, utan ändringarna sedan dess."));
+    msgOppenAnnan = message(
+        "msgOppenAnnan", QStringLiteral("Ordern %1 är öppen i ett annat program också; det som sparas sist gäller."));
+    msgAnnatNummer = message("msgAnnatNummer",
+                             QStringLiteral("Orderfilen angav ordernummer \"%1\"; ordern visas och sparas som %2."));
+    msgKopia = message("msgKopia", QStringLiteral("Kopia av order %1. Den sparas som en ny order med Spara."));
+    msgExportTitel = message("msgExportTitel", QStringLiteral("Exportera order"));
+    msgExportFilter = message("msgExportFilter", QStringLiteral("Semikolonavgränsad text (*.csv)"));
+    msgExporterar = message("msgExporterar", QStringLiteral("Exporterar order…"));
+    msgExportAvbryt = message("msgExportAvbryt", QStringLiteral("Avbryt"));
+    msgExportAvbrots = message("msgExportAvbrots", QStringLiteral("Exporten avbröts. Ingen fil skrevs."));
+    msgExporterad = message("msgExporterad", QStringLiteral("%1 order med %2 exporterades till %3."));
+    msgEnRad = message("msgEnRad", QStringLiteral("1 rad"));
+    msgRader = message("msgRader", QStringLiteral("%1 rader"));
+    msgExportSkippade = message("msgExportSkippade", QStringLiteral("%1 order kunde inte läsas och är inte med: %2"));
 
     ListView1 = new ui::ReportListView(client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
@@ -208,6 +249,7 @@ frmZelOrderNew::frmZelOrderNew()
     connect(mnuNy, &QAction::triggered, this, &frmZelOrderNew::mnuNy_Click);
     connect(mnuOppna, &QAction::triggered, this, &frmZelOrderNew::mnuOppna_Click);
     connect(mnuUtskrift, &QAction::triggered, this, &frmZelOrderNew::mnuUtskrift_Click);
+    connect(mnuOm, &QAction::triggered, this, &frmZelOrderNew::mnuOm_Click);
     // Ctrl+S is "Spara" wherever the focus is; Delete on a line is "Ta bort".
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, Command6,
             &QAbstractButton::click);
@@ -285,8 +327,7 @@ void frmZelOrderNew::mnuUtskrift_Click()
     // What is printed is the order as saved, read back as the register prints it.
     const QString number = dbOrderNr->text();
     if (!m_saved) {
-        ui::MsgBox(QStringLiteral("Ordern är inte sparad. Spara den först, så kan den skrivas ut."),
-                   ui::vbOKOnly + ui::vbInformation, QStringLiteral("Utskrift"));
+        ui::MsgBox(msgEjSparad->text(), ui::vbOKOnly + ui::vbInformation, msgUtskriftTitel->text());
         return;
     }
     QStringList values;
@@ -300,13 +341,19 @@ void frmZelOrderNew::mnuUtskrift_Click()
     if (!data::readOrderBasket(number, &lines, &error))
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical);
     if (hasUnsavedChanges())
-        showNote(QStringLiteral("Utskriften visar ordern som den sparades senast, utan ändringarna sedan dess."));
+        showNote(msgUtskriftNot->text());
     previewOrder(this, number, values, lines);
 }
 
 void frmZelOrderNew::Command5_Click()
 {
-    if (ui::MsgBox(QStringLiteral("Vill du avsluta ?"), ui::vbYesNo + ui::vbQuestion, QStringLiteral("Avsluta")) ==
-        ui::vbYes)
+    if (ui::MsgBox(msgAvsluta->text(), ui::vbYesNo + ui::vbQuestion, msgAvslutaTitel->text()) == ui::vbYes)
         ui::endProgram();
+}
+
+void frmZelOrderNew::mnuOm_Click()
+{
+    ui::MsgBox(
+        msgOm->text().arg(QApplication::applicationVersion(), QDir::toNativeSeparators(data::applicationFolder())),
+        ui::vbOKOnly + ui::vbInformation, msgOmTitel->text());
 }

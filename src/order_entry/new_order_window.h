@@ -14,6 +14,7 @@
 class QAction;
 class QCompleter;
 class QGroupBox;
+class QMenu;
 class QMenuBar;
 class QStatusBar;
 
@@ -42,12 +43,15 @@ public:
     static inline const QString kSavedStatus = QStringLiteral("1, Created not printed");
 
     QMenuBar* menuBar;
+    QMenu* mnuArkiv;
     QAction* mnuNy;
     QAction* mnuOppna;
     QAction* mnuUtskrift;
     QAction* mnuExport;
     QAction* mnuLeverantorer;
     QAction* mnuForetag;
+    QMenu* mnuHjalp;
+    QAction* mnuOm;
     QGroupBox* Frame1;
     QLabel* Label1[3];
     QLineEdit* Text1;
@@ -88,6 +92,31 @@ public:
     QLabel* msg6;
     QLabel* msg7;
     QLabel* msg8;
+    // The window's other questions, notices and status bar remarks, in words the language can replace.
+    // A "%1" stands for what the message names: a number, a version, a file.
+    QLabel* msgAvsluta;
+    QLabel* msgAvslutaTitel;
+    QLabel* msgEjSparad;
+    QLabel* msgUtskriftTitel;
+    QLabel* msgOkandLev;
+    QLabel* msgOkandLevTitel;
+    QLabel* msgOm; // version, application folder
+    QLabel* msgOmTitel;
+    QLabel* msgEjListad;
+    QLabel* msgEjKopierad;
+    QLabel* msgUtskriftNot;
+    QLabel* msgOppenAnnan;
+    QLabel* msgAnnatNummer;
+    QLabel* msgKopia;
+    QLabel* msgExportTitel;
+    QLabel* msgExportFilter;
+    QLabel* msgExporterar;
+    QLabel* msgExportAvbryt;
+    QLabel* msgExportAvbrots;
+    QLabel* msgExporterad;
+    QLabel* msgEnRad;
+    QLabel* msgRader;
+    QLabel* msgExportSkippade;
     QStatusBar* StatusBar1;
 
     // Names the inputs and value labels after the captions beside them, as they read now; the
@@ -146,6 +175,7 @@ private:
     void Command5_Click();
     void mnuOppna_Click();
     void mnuUtskrift_Click();
+    void mnuOm_Click();
 
     // new_order_lines.cpp: Lägg till, Ändra and Ta bort on the line list, and its total.
     void Command2_Click();

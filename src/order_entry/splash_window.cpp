@@ -104,8 +104,24 @@ frmSplash::frmSplash()
 
 void frmSplash::Form_Load()
 {
-    Label1->setText(ui::displayText(versionText() + QStringLiteral("\r\n") + kRightsNotice));
+    showRights(kRightsNotice);
     Timer1->start();
+}
+
+void frmSplash::paintEvent(QPaintEvent* event)
+{
+    Form::paintEvent(event);
+    // Once the splash is on the screen, its second is idle time: the new-order window is built in
+    // it, hidden, so that it shows at once when the second is over.
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, [] { frmZelOrderNew::instance(); });
+    }
+}
+
+void frmSplash::showRights(const QString& notice)
+{
+    Label1->setText(ui::displayText(versionText() + QStringLiteral("\r\n") + notice));
 }
 
 void frmSplash::Timer1_Timer()

@@ -19,6 +19,8 @@ public:
     frmSplash();
 
     static QString versionText();
+    // The version and the rights notice under it.
+    void showRights(const QString& notice);
     static inline const QString kRightsNotice = QStringLiteral("© 2007 ZEL. Alla rättigheter förbehållna.");
 
     QFrame* Shape1;
@@ -29,7 +31,10 @@ public:
 
 protected:
     void Form_Load() override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Timer1_Timer();
+
+    bool m_painted = false;
 };

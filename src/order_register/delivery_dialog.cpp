@@ -20,7 +20,6 @@ namespace {
 constexpr int kClientWidth = 8775;
 constexpr int kClientHeight = 4500;
 enum Column { kArticle, kDescription, kOrdered, kReceived, kRest, kNow, kColumns };
-const QString kTitle = QStringLiteral("Leverera");
 
 QTableWidgetItem* readOnlyItem(const QString& text)
 {
@@ -43,7 +42,7 @@ frmLeverera* frmLeverera::existing()
 frmLeverera::frmLeverera()
 {
     setObjectName(QStringLiteral("frmLeverera"));
-    setWindowTitle(kTitle);
+    setWindowTitle(QStringLiteral("Leverera"));
     ui::setFixedDialogFrame(this);
     setFont(ui::formFont());
     ui::setClientSize(this, kClientWidth, kClientHeight);
@@ -70,6 +69,25 @@ frmLeverera::frmLeverera()
     Command1 = ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("&OK"), 6405, 3960, 1095);
     Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Avbryt"), 7560, 3960, 1095);
 
+    msgTitel = ui::makeMessage(this, QStringLiteral("msgTitel"), windowTitle());
+    msgLevererad = ui::makeMessage(this, QStringLiteral("msgLevererad"), QStringLiteral("Levererad"));
+    msgMerAnRest =
+        ui::makeMessage(this, QStringLiteral("msgMerAnRest"),
+                        QStringLiteral("Rad %1 (%2 %3): %4 är mer än resten %5.\r\nVill du ta emot %4 ändå ?"));
+    msgIngentingNu = ui::makeMessage(this, QStringLiteral("msgIngentingNu"),
+                                     QStringLiteral("Ingenting levereras nu: alla rader står på 0."));
+    msgIngetKvar = ui::makeMessage(this, QStringLiteral("msgIngetKvar"),
+                                   QStringLiteral("Ingenting återstår att leverera på ordern."));
+    msgAvslutaRest = ui::makeMessage(this, QStringLiteral("msgAvslutaRest"),
+                                     QStringLiteral("Vill du avsluta resten av ordern ?\r\nDet som inte har levererats "
+                                                    "kommer inte, och raderna räknas som klara."));
+    msgAvslutaRestTitel = ui::makeMessage(this, QStringLiteral("msgAvslutaRestTitel"), QStringLiteral("Avsluta rest"));
+    msgEjSparad = ui::makeMessage(this, QStringLiteral("msgEjSparad"),
+                                  QStringLiteral("Leveransen sparades inte; ingen fil ändrades.\r\n\r\n%1"));
+    msgStatusKvar =
+        ui::makeMessage(this, QStringLiteral("msgStatusKvar"),
+                        QStringLiteral("Leveransen är sparad, men orderns status kunde inte ändras.\r\n\r\n%1"));
+
     ui::nameAfter(txtDatum, lblDatum);
     ui::speak(tblRader, QStringLiteral("Orderrader att leverera"));
 
@@ -88,7 +106,7 @@ bool frmLeverera::openFor(const QString& orderNumber)
         ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical); // what could be read still counts
     m_number = orderNumber;
     m_standing = data::lineDeliveries(m_lines, records);
-    setWindowTitle(kTitle + QStringLiteral(" – ") + ui::shownValue(orderNumber));
+    setWindowTitle(msgTitel->text() + QStringLiteral(" – ") + ui::shownValue(orderNumber));
     txtDatum->setText(data::formatOrderDate(QDate::currentDate()));
     tblRader->setRowCount(int(m_lines.size()));
     for (int row = 0; row < m_lines.size(); ++row) {
@@ -105,7 +123,7 @@ bool frmLeverera::openFor(const QString& orderNumber)
             now->setText(standing.rest().toString());
             now->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
         } else {
-            now->setText(QStringLiteral("Levererad"));
+            now->setText(msgLevererad->text());
             now->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
             now->setCheckState(standing.done() ? Qt::Unchecked : Qt::Checked);
             if (standing.done())
@@ -129,23 +147,21 @@ void frmLeverera::Command1_Click()
     QVector<int> over;
     QString error;
     if (!data::planDelivery(m_lines, m_standing, now, txtDatum->text().trimmed(), &records, &over, &error)) {
-        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical, kTitle);
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical, msgTitel->text());
         return;
     }
     // More than is still to come is taken only when the clerk says so, line by line.
     for (int row : over) {
         const data::OrderLine& line = m_lines.at(row);
         const QString quantity = data::ExactDecimal::parse(now.at(row).quantity)->toString();
-        const QString question =
-            QStringLiteral("Rad %1 (%2 %3): %4 är mer än resten %5.\r\nVill du ta emot %4 ändå ?")
-                .arg(QString::number(row + 1), data::quotedForMessage(line.articleNumber),
-                     data::quotedForMessage(line.description), quantity, m_standing.at(row).rest().toString());
-        if (ui::MsgBox(question, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, kTitle) != ui::vbYes)
+        const QString question = msgMerAnRest->text().arg(
+            QString::number(row + 1), data::quotedForMessage(line.articleNumber),
+            data::quotedForMessage(line.description), quantity, m_standing.at(row).rest().toString());
+        if (ui::MsgBox(question, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, msgTitel->text()) != ui::vbYes)
             return;
     }
     if (records.isEmpty()) {
-        ui::MsgBox(QStringLiteral("Ingenting levereras nu: alla rader står på 0."), ui::vbOKOnly + ui::vbInformation,
-                   kTitle);
+        ui::MsgBox(msgIngentingNu->text(), ui::vbOKOnly + ui::vbInformation, msgTitel->text());
         return;
     }
     record(records);
@@ -161,13 +177,11 @@ void frmLeverera::Command3_Click()
     const QVector<data::DeliveryRecord> records =
         data::closingRecords(m_lines, m_standing, data::formatOrderDate(QDate::currentDate()));
     if (records.isEmpty()) {
-        ui::MsgBox(QStringLiteral("Ingenting återstår att leverera på ordern."), ui::vbOKOnly + ui::vbInformation,
-                   kTitle);
+        ui::MsgBox(msgIngetKvar->text(), ui::vbOKOnly + ui::vbInformation, msgTitel->text());
         return;
     }
-    if (ui::MsgBox(QStringLiteral("Vill du avsluta resten av ordern ?\r\nDet som inte har levererats kommer inte, "
-                                  "och raderna räknas som klara."),
-                   ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, QStringLiteral("Avsluta rest")) != ui::vbYes)
+    if (ui::MsgBox(msgAvslutaRest->text(), ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2,
+                   msgAvslutaRestTitel->text()) != ui::vbYes)
         return;
     record(records);
 }
@@ -176,13 +190,11 @@ void frmLeverera::record(const QVector<data::DeliveryRecord>& records)
 {
     QString status, note, error;
     if (!data::recordDelivery(m_number, records, &status, &note, &error)) {
-        ui::MsgBox(QStringLiteral("Leveransen sparades inte; ingen fil ändrades.\r\n\r\n%1").arg(error),
-                   ui::vbOKOnly + ui::vbCritical, kTitle);
+        ui::MsgBox(msgEjSparad->text().arg(error), ui::vbOKOnly + ui::vbCritical, msgTitel->text());
         return;
     }
     if (!note.isEmpty())
-        ui::MsgBox(QStringLiteral("Leveransen är sparad, men orderns status kunde inte ändras.\r\n\r\n%1").arg(note),
-                   ui::vbOKOnly + ui::vbCritical, kTitle);
+        ui::MsgBox(msgStatusKvar->text().arg(note), ui::vbOKOnly + ui::vbCritical, msgTitel->text());
     // The order window holding this order takes its new status over, so its next save keeps it.
     if (frmZelOrderNew* order = frmZelOrderNew::existing(); order && !status.isEmpty())
         order->statusChangedOnFile(m_number, status);

@@ -31,6 +31,16 @@ public:
     QPushButton* Command1; // OK
     QPushButton* Command2; // Avbryt
     QPushButton* Command3; // Avsluta rest
+    // The window's name, which its questions and notices carry as their title, and their words.
+    QLabel* msgTitel;
+    QLabel* msgLevererad; // a line whose quantity is text arrives whole, as this check box
+    QLabel* msgMerAnRest; // row, article, description, quantity, rest
+    QLabel* msgIngentingNu;
+    QLabel* msgIngetKvar;
+    QLabel* msgAvslutaRest;
+    QLabel* msgAvslutaRestTitel;
+    QLabel* msgEjSparad;   // reason
+    QLabel* msgStatusKvar; // reason
 
 Q_SIGNALS:
     // A delivery or a closing was recorded for the order.

@@ -14,19 +14,6 @@
 #include <QTableView>
 #include <algorithm>
 
-namespace {
-const QString kVoidQuestion = QStringLiteral("Vill du makulera markerad beställning?\r\n"
-                                             "\r\n"
-                                             "Följande information kommer att raderas:\r\n"
-                                             "\r\n"
-                                             "- Kundinformation\r\n"
-                                             "- Orderinformation\r\n"
-                                             "- Beställningsunderlag\r\n"
-                                             "\r\n"
-                                             "VARNING! Denna aktivitet går ej att ångra!");
-const QString kVoidTitle = QStringLiteral("Makulera betällning");
-} // namespace
-
 bool frmOrderLista::readSelectedOrder(QString* number, QStringList* values, QVector<data::OrderLine>* lines)
 {
     const int row = selectedEntry();
@@ -35,9 +22,8 @@ bool frmOrderLista::readSelectedOrder(QString* number, QStringList* values, QVec
     *number = m_register->entries().at(row);
     QString error;
     if (!data::namesOrderFiles(*number) || !data::readOrderData(*number, values, &error)) {
-        ui::MsgBox(QStringLiteral("Ordern %1 kan inte öppnas.\r\n\r\n%2")
-                       .arg(data::quotedForMessage(*number),
-                            error.isEmpty() ? QStringLiteral("Raden i orderlistan är inget ordernummer.") : error),
+        ui::MsgBox(msgEjOppnas->text().arg(data::quotedForMessage(*number),
+                                           error.isEmpty() ? msgEjOrdernummer->text() : error),
                    ui::vbOKOnly + ui::vbCritical);
         return false;
     }
@@ -69,13 +55,11 @@ void frmOrderLista::Command4_Click()
     // The order window would go on writing lines and saves to the files a void deletes.
     const frmZelOrderNew* order = frmZelOrderNew::existing();
     if (order && order->dbOrderNr->text() == number) {
-        ui::MsgBox(QStringLiteral("Ordern %1 är öppen i orderfönstret och kan inte makuleras nu.\r\n\r\nBörja en "
-                                  "annan order med Ny order, eller avsluta programmet, och makulera den sedan.")
-                       .arg(data::quotedForMessage(number)),
-                   ui::vbOKOnly + ui::vbInformation);
+        ui::MsgBox(msgOppenIFonster->text().arg(data::quotedForMessage(number)), ui::vbOKOnly + ui::vbInformation);
         return;
     }
-    if (ui::MsgBox(kVoidQuestion, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, kVoidTitle) != ui::vbYes)
+    if (ui::MsgBox(msgMakulera->text(), ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2,
+                   msgMakuleraTitel->text()) != ui::vbYes)
         return;
 
     data::VoidOutcome outcome;
@@ -83,8 +67,7 @@ void frmOrderLista::Command4_Click()
     const bool voided = data::voidOrder(number, occurrence, &outcome, &error);
     const QString shownNumber = data::quotedForMessage(number);
     if (!voided && !outcome.removedFromList) {
-        ui::MsgBox(QStringLiteral("Ordern %1 makulerades inte.\r\n\r\n%2").arg(shownNumber, error),
-                   ui::vbOKOnly + ui::vbCritical);
+        ui::MsgBox(msgEjMakulerad->text().arg(shownNumber, error), ui::vbOKOnly + ui::vbCritical);
         return;
     }
 
@@ -97,15 +80,9 @@ void frmOrderLista::Command4_Click()
     if (m_search->isRunning())
         startFullSearch();
     if (!voided)
-        ui::MsgBox(QStringLiteral("Ordern %1 är borttagen ur orderlistan, men alla dess filer kunde inte tas bort."
-                                  "\r\n\r\n%2")
-                       .arg(shownNumber, error),
-                   ui::vbOKOnly + ui::vbCritical);
+        ui::MsgBox(msgFilerKvar->text().arg(shownNumber, error), ui::vbOKOnly + ui::vbCritical);
     else if (!outcome.removedFromList)
-        ui::MsgBox(QStringLiteral("Ordern %1 är makulerad. Orderlistan på disken nämnde den inte längre "
-                                  "och har lämnats som den var.")
-                       .arg(shownNumber),
-                   ui::vbOKOnly + ui::vbInformation);
+        ui::MsgBox(msgEjIListan->text().arg(shownNumber), ui::vbOKOnly + ui::vbInformation);
 }
 
 void frmOrderLista::Command5_Click()

@@ -28,10 +28,8 @@ void frmOrderLista::showOrder(const QString& number, bool tell)
     if (!data::namesOrderFiles(number)) {
         clearOrder();
         if (tell)
-            ui::MsgBox(number.isEmpty()
-                           ? QStringLiteral("Den markerade raden i orderlistan är tom och namnger ingen order.")
-                           : QStringLiteral("Raden \"%1\" i orderlistan är inget ordernummer; ingen order kan visas.")
-                                 .arg(data::quotedForMessage(number)),
+            ui::MsgBox(number.isEmpty() ? msgTomRad->text()
+                                        : msgRadEjNummer->text().arg(data::quotedForMessage(number)),
                        ui::vbOKOnly + ui::vbInformation);
         return;
     }
@@ -44,8 +42,7 @@ void frmOrderLista::showOrder(const QString& number, bool tell)
         // The entry stays, so that an order whose files are gone can still be voided.
         clearOrder();
         if (tell)
-            ui::MsgBox(QStringLiteral("Ordern %1 kan inte visas.\r\n\r\n%2").arg(data::quotedForMessage(number), error),
-                       ui::vbOKOnly + ui::vbInformation);
+            ui::MsgBox(msgEjVisas->text().arg(data::quotedForMessage(number), error), ui::vbOKOnly + ui::vbInformation);
         return;
     }
     dbKund[0]->setText(ui::shownValue(values.at(0)));

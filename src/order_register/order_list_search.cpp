@@ -125,7 +125,7 @@ void frmOrderLista::searchProgress(int done, int total)
     const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
     prgSok->setRange(0, std::max(total, 1));
     prgSok->setValue(done);
-    prgSok->setFormat(QStringLiteral("Söker… %1 av %2").arg(swedish.toString(done), swedish.toString(total)));
+    prgSok->setFormat(msgSoker->text().arg(swedish.toString(done), swedish.toString(total)));
 }
 
 void frmOrderLista::searchFinished(const QVector<int>& rows)

@@ -183,6 +183,33 @@ frmOrderLista::frmOrderLista()
     prgSok->setVisible(false);
     StatusBar1->addPermanentWidget(prgSok, 1);
 
+    const auto message = [this](const char* name, const QString& text) {
+        return ui::makeMessage(this, QString::fromLatin1(name), text);
+    };
+    msgMakulera = message("msgMakulera", QStringLiteral("Vill du makulera markerad beställning?\r\n\r\n"
+                                                        "Följande information kommer att raderas:\r\n\r\n"
+                                                        "- Kundinformation\r\n- Orderinformation\r\n"
+                                                        "- Beställningsunderlag\r\n\r\n"
+                                                        "VARNING! Denna aktivitet går ej att ångra!"));
+    msgMakuleraTitel = message("msgMakuleraTitel", QStringLiteral("Makulera betällning"));
+    msgEjOppnas = message("msgEjOppnas", QStringLiteral("Ordern %1 kan inte öppnas.\r\n\r\n%2"));
+    msgEjOrdernummer = message("msgEjOrdernummer", QStringLiteral("Raden i orderlistan är inget ordernummer."));
+    msgOppenIFonster = message("msgOppenIFonster",
+                               QStringLiteral("Ordern %1 är öppen i orderfönstret och kan inte makuleras nu.\r\n\r\n"
+                                              "Börja en annan order med Ny order, eller avsluta programmet, och "
+                                              "makulera den sedan."));
+    msgEjMakulerad = message("msgEjMakulerad", QStringLiteral("Ordern %1 makulerades inte.\r\n\r\n%2"));
+    msgFilerKvar = message("msgFilerKvar", QStringLiteral("Ordern %1 är borttagen ur orderlistan, men alla dess filer "
+                                                          "kunde inte tas bort.\r\n\r\n%2"));
+    msgEjIListan = message("msgEjIListan", QStringLiteral("Ordern %1 är makulerad. Orderlistan på disken nämnde den "
+                                                          "inte längre och har lämnats som den var."));
+    msgTomRad =
+        message("msgTomRad", QStringLiteral("Den markerade raden i orderlistan är tom och namnger ingen order."));
+    msgRadEjNummer = message("msgRadEjNummer",
+                             QStringLiteral("Raden \"%1\" i orderlistan är inget ordernummer; ingen order kan visas."));
+    msgEjVisas = message("msgEjVisas", QStringLiteral("Ordern %1 kan inte visas.\r\n\r\n%2"));
+    msgSoker = message("msgSoker", QStringLiteral("Söker… %1 av %2"));
+
     nameControls();
 
     const QList<QWidget*> tabOrder{List1,    txtSok,   chkEjLevererade, Command1, Command2,  Command3, Command4,

@@ -85,6 +85,20 @@ public:
     QPushButton* Command6;
     ui::ReportListView* ListView1;
     QStatusBar* StatusBar1;
+    // The window's questions and notices and the search's progress, in words the language can
+    // replace; a "%1" stands for the order number, "%2" for the reason.
+    QLabel* msgMakulera;
+    QLabel* msgMakuleraTitel;
+    QLabel* msgEjOppnas;
+    QLabel* msgEjOrdernummer;
+    QLabel* msgOppenIFonster;
+    QLabel* msgEjMakulerad;
+    QLabel* msgFilerKvar;
+    QLabel* msgEjIListan;
+    QLabel* msgTomRad;
+    QLabel* msgRadEjNummer;
+    QLabel* msgEjVisas;
+    QLabel* msgSoker; // done, total
 
     void receiveStatus(const QString& id, const QString& description) override;
 

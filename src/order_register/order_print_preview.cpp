@@ -25,8 +25,7 @@ void markPrinted(const QString& number)
     if (id < 0 || id >= kPrinted)
         return;
     if (!data::writeListedStatus(number, kPrinted, &status, &error)) {
-        ui::MsgBox(QStringLiteral("Ordern är utskriven, men dess status kunde inte ändras.\r\n\r\n%1").arg(error),
-                   ui::vbOKOnly + ui::vbCritical);
+        ui::MsgBox(previewTexts().statusNotChanged.arg(error), ui::vbOKOnly + ui::vbCritical);
         return;
     }
     if (frmZelOrderNew* order = frmZelOrderNew::existing())
@@ -34,22 +33,26 @@ void markPrinted(const QString& number)
 }
 } // namespace
 
+PreviewTexts& previewTexts()
+{
+    static PreviewTexts texts;
+    return texts;
+}
+
 void previewOrder(QWidget* parent, const QString& number, QStringList values, const QVector<data::OrderLine>& lines)
 {
     values[4] = number;
     OrderPrintout::Order order{number, values, lines, {}};
     QString error;
     if (!data::readCompanyDetails(&order.company, &error))
-        ui::MsgBox(
-            QStringLiteral("Företagsuppgifterna kunde inte läsas och saknas på utskriften.\r\n\r\n%1").arg(error),
-            ui::vbOKOnly + ui::vbCritical);
+        ui::MsgBox(previewTexts().noCompanyDetails.arg(error), ui::vbOKOnly + ui::vbCritical);
     auto* printer = new QPrinter(QPrinter::HighResolution);
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
     printer->setDocName(QStringLiteral("Inköpsorder %1").arg(number));
     auto* preview = new QPrintPreviewDialog(printer, parent);
     preview->setObjectName(QStringLiteral("printPreview"));
-    preview->setWindowTitle(QStringLiteral("Inköpsorder %1").arg(data::quotedForMessage(number)));
+    preview->setWindowTitle(previewTexts().title.arg(data::quotedForMessage(number)));
     preview->setAttribute(Qt::WA_DeleteOnClose);
     const auto printout = std::make_shared<OrderPrintout>(order);
     QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,

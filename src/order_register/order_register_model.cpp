@@ -16,7 +16,9 @@ constexpr int kDelivered = 5;
 } // namespace
 
 OrderRegisterModel::OrderRegisterModel(QObject* parent)
-    : QAbstractTableModel(parent), m_collator(QLocale(QLocale::Swedish, QLocale::Sweden))
+    : QAbstractTableModel(parent), m_collator(QLocale(QLocale::Swedish, QLocale::Sweden)),
+      m_captions{QStringLiteral("Ordernr"),    QStringLiteral("Orderdatum"), QStringLiteral("Kund"),
+                 QStringLiteral("Leverantör"), QStringLiteral("Status"),     QStringLiteral("Summa")}
 {
     // "K-2" before "K-10"; case makes no order of its own.
     m_collator.setNumericMode(true);
@@ -90,16 +92,23 @@ QVariant OrderRegisterModel::data(const QModelIndex& index, int role) const
 
 QVariant OrderRegisterModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QStringList captions{QStringLiteral("Ordernr"), QStringLiteral("Orderdatum"),
-                                      QStringLiteral("Kund"),    QStringLiteral("Leverantör"),
-                                      QStringLiteral("Status"),  QStringLiteral("Summa")};
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QVariant();
     if (role == Qt::DisplayRole)
-        return captions.at(section);
+        return m_captions.value(section);
     if (role == Qt::TextAlignmentRole && section == Amount)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return QVariant();
+}
+
+bool OrderRegisterModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role)
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount ||
+        (role != Qt::EditRole && role != Qt::DisplayRole))
+        return false;
+    m_captions[section] = value.toString();
+    Q_EMIT headerDataChanged(orientation, section, section);
+    return true;
 }
 
 QVector<int> OrderRegisterModel::setEntries(const QStringList& entries)

@@ -30,6 +30,9 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // The language gives the columns their captions.
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
     // Column -1 is the order list file's order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
@@ -105,6 +108,7 @@ private:
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     QCollator m_collator;
+    QStringList m_captions;
     // Orders read while the rows are sorted or filtered by what was read are sorted or filtered in
     // now and then, not one by one.
     QTimer m_resort;

@@ -13,7 +13,6 @@ namespace {
 constexpr int kClientWidth = 6600;
 constexpr int kRowTop = 150;
 constexpr int kRowStep = 390;
-const QString kTitle = QStringLiteral("Företagsuppgifter");
 } // namespace
 
 frmForetag* frmForetag::instance()
@@ -31,7 +30,8 @@ void frmForetag::open()
     data::CompanyDetails details;
     QString error;
     if (!data::readCompanyDetails(&details, &error)) {
-        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical, kTitle);
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical, instance()->windowTitle());
+        instance()->unload();
         return;
     }
     frmForetag* window = instance();
@@ -46,7 +46,7 @@ void frmForetag::open()
 frmForetag::frmForetag()
 {
     setObjectName(QStringLiteral("frmForetag"));
-    setWindowTitle(kTitle);
+    setWindowTitle(QStringLiteral("Företagsuppgifter"));
     ui::setFixedDialogFrame(this);
     setFont(ui::formFont());
     const QStringList captions{QStringLiteral("Företagsnamn"),   QStringLiteral("Postadress"),
@@ -81,7 +81,7 @@ void frmForetag::cmdSpara_Click()
     lines << (chkExklMoms->isChecked() ? data::kPricesExcludingVat : data::kPricesIncludingVat);
     QString error;
     if (!data::writeCompanyDetails(data::CompanyDetails::fromLines(lines), &error)) {
-        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical, kTitle);
+        ui::MsgBox(error, ui::vbOKOnly + ui::vbCritical, windowTitle());
         return;
     }
     unload();

@@ -44,6 +44,10 @@ PickerWindow::PickerWindow(const PickerDesign& design) : m_listPath(design.listP
     Command2 = ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("&Avbryt"), kCancelLeft, kButtonTop,
                               kButtonWidth, kButtonHeight);
 
+    msgRubrik = ui::makeMessage(this, QStringLiteral("msgRubrik"), design.confirmationHeading);
+    msgFraga = ui::makeMessage(this, QStringLiteral("msgFraga"), QStringLiteral("Är detta rätt ?"));
+    msgTitel = ui::makeMessage(this, QStringLiteral("msgTitel"), QStringLiteral("Bekräfta"));
+
     nameControls();
 
     if (design.cancelBeforeChoose) {
@@ -83,11 +87,11 @@ void PickerWindow::Form_Load()
     ListView1->addRows(records);
 }
 
-QString PickerWindow::confirmation(const QString& heading, const QString& firstValue, const QString& secondValue)
+QString PickerWindow::confirmation(const QString& firstValue, const QString& secondValue) const
 {
     const QString crlf = QStringLiteral("\r\n");
-    return heading + crlf + crlf + QStringLiteral("- ") + data::quotedForMessage(firstValue) + crlf +
-           QStringLiteral("- ") + data::quotedForMessage(secondValue) + crlf + crlf + QStringLiteral("Är detta rätt ?");
+    return msgRubrik->text() + crlf + crlf + QStringLiteral("- ") + data::quotedForMessage(firstValue) + crlf +
+           QStringLiteral("- ") + data::quotedForMessage(secondValue) + crlf + crlf + msgFraga->text();
 }
 
 void PickerWindow::showOrReport(PickerWindow* picker)
@@ -116,8 +120,7 @@ void PickerWindow::Command1_Click()
         return;
     const QString text = ListView1->itemText(row);
     const QString subItem = ListView1->subItem(row, 1);
-    if (ui::MsgBox(confirmationPrompt(text, subItem), ui::vbYesNo + ui::vbQuestion, QStringLiteral("Bekräfta")) !=
-        ui::vbYes)
+    if (ui::MsgBox(confirmationPrompt(text, subItem), ui::vbYesNo + ui::vbQuestion, msgTitel->text()) != ui::vbYes)
         return;
     // A value too long for any window reaches the order as shown, cut short.
     writeChoice(ui::shownValue(text), ui::shownValue(subItem));

@@ -2,6 +2,7 @@
 
 #include "ui/form.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace ui {
@@ -21,6 +22,8 @@ struct PickerDesign
     int secondWidthTwips = 0;
     // Tab goes from the list to "Avbryt" before "Välj".
     bool cancelBeforeChoose = false;
+    // The first line of the question asked before a row is taken.
+    QString confirmationHeading;
 };
 
 // A window that lists a reference list and, after the user confirms, writes the chosen row's two
@@ -33,6 +36,10 @@ public:
     ui::ReportListView* ListView1;
     QPushButton* Command1;
     QPushButton* Command2;
+    // The question before a row is taken: its heading, its last line and its title.
+    QLabel* msgRubrik;
+    QLabel* msgFraga;
+    QLabel* msgTitel;
 
     // Names the list after the window's title as it reads now; the language runs it again once it
     // has changed the title.
@@ -53,7 +60,7 @@ protected:
     virtual void writeChoice(const QString& text, const QString& subItem) = 0;
 
     // The confirmation text both pickers use: heading, the two values on lines of their own, question.
-    static QString confirmation(const QString& heading, const QString& firstValue, const QString& secondValue);
+    QString confirmation(const QString& firstValue, const QString& secondValue) const;
 
     // Shows the picker, or tells the user why its list could not be read and discards it.
     static void showOrReport(PickerWindow* picker);

@@ -16,6 +16,7 @@ PickerDesign statusDesign()
     design.firstWidthTwips = 500;
     design.secondHeader = QStringLiteral("Beskrivning");
     design.secondWidthTwips = 3000;
+    design.confirmationHeading = QStringLiteral("Du har valt följande orderstatus");
     design.cancelBeforeChoose = true;
     return design;
 }
@@ -43,7 +44,7 @@ frmOrderStatus::frmOrderStatus() : PickerWindow(statusDesign()) {}
 
 QString frmOrderStatus::confirmationPrompt(const QString& text, const QString& subItem) const
 {
-    return confirmation(QStringLiteral("Du har valt följande orderstatus"), text, subItem);
+    return confirmation(text, subItem);
 }
 
 void frmOrderStatus::writeChoice(const QString& text, const QString& subItem)

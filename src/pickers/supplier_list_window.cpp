@@ -83,6 +83,14 @@ frmLeverantorLista::frmLeverantorLista()
         *buttons[i] = ui::makeButton(this, names[i], captions[i], kMargin + i * (kButtonWidth + kButtonGap), kButtonTop,
                                      kButtonWidth);
 
+    msgValjAndra = ui::makeMessage(this, QStringLiteral("msgValjAndra"),
+                                   QStringLiteral("Välj först den leverantör i listan som ska ändras."));
+    msgValjTaBort = ui::makeMessage(this, QStringLiteral("msgValjTaBort"),
+                                    QStringLiteral("Välj först den leverantör i listan som ska tas bort."));
+    msgTaBort = ui::makeMessage(this, QStringLiteral("msgTaBort"),
+                                QStringLiteral("Vill du ta bort leverantören\r\n\r\n- %1\r\n- %2\r\n\r\nur listan?"));
+    msgTaBortTitel = ui::makeMessage(this, QStringLiteral("msgTaBortTitel"), QStringLiteral("Ta bort leverantör"));
+
     setTabOrder(ListView1, txtNamn);
     setTabOrder(txtNamn, txtNummer);
     setTabOrder(txtNummer, cmdLaggTill);
@@ -156,8 +164,7 @@ void frmLeverantorLista::cmdAndra_Click()
 {
     const int row = chosenRow();
     if (row < 0) {
-        ui::MsgBox(QStringLiteral("Välj först den leverantör i listan som ska ändras."),
-                   ui::vbOKOnly + ui::vbInformation);
+        ui::MsgBox(msgValjAndra->text(), ui::vbOKOnly + ui::vbInformation);
         return;
     }
     QString error;
@@ -173,17 +180,13 @@ void frmLeverantorLista::cmdTaBort_Click()
 {
     const int row = chosenRow();
     if (row < 0) {
-        ui::MsgBox(QStringLiteral("Välj först den leverantör i listan som ska tas bort."),
-                   ui::vbOKOnly + ui::vbInformation);
+        ui::MsgBox(msgValjTaBort->text(), ui::vbOKOnly + ui::vbInformation);
         return;
     }
     const QStringList record = m_records.at(row);
-    const QString crlf = QStringLiteral("\r\n");
-    const QString prompt = QStringLiteral("Vill du ta bort leverantören") + crlf + crlf + QStringLiteral("- ") +
-                           data::quotedForMessage(record.value(1)) + crlf + QStringLiteral("- ") +
-                           data::quotedForMessage(record.value(0)) + crlf + crlf + QStringLiteral("ur listan?");
-    if (ui::MsgBox(prompt, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, QStringLiteral("Ta bort leverantör")) !=
-        ui::vbYes)
+    const QString prompt =
+        msgTaBort->text().arg(data::quotedForMessage(record.value(1)), data::quotedForMessage(record.value(0)));
+    if (ui::MsgBox(prompt, ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, msgTaBortTitel->text()) != ui::vbYes)
         return;
     QString error;
     if (!data::removeSupplier(row, record, &error)) {

@@ -35,6 +35,10 @@ public:
     QPushButton* cmdAndra;
     QPushButton* cmdTaBort;
     QPushButton* cmdStang;
+    QLabel* msgValjAndra;
+    QLabel* msgValjTaBort;
+    QLabel* msgTaBort; // number, name
+    QLabel* msgTaBortTitel;
 
 protected:
     void Form_Load() override;

@@ -16,6 +16,7 @@ PickerDesign supplierDesign()
     design.firstWidthTwips = 3000;
     design.secondHeader = QStringLiteral("Lev Nr");
     design.secondWidthTwips = 1500;
+    design.confirmationHeading = QStringLiteral("Du har valt följande leverantör");
     design.cancelBeforeChoose = false;
     return design;
 }
@@ -41,7 +42,7 @@ frmLeverantor::frmLeverantor() : PickerWindow(supplierDesign()) {}
 // A row holds the name, then the number; the question names the number first.
 QString frmLeverantor::confirmationPrompt(const QString& text, const QString& subItem) const
 {
-    return confirmation(QStringLiteral("Du har valt följande leverantör"), subItem, text);
+    return confirmation(subItem, text);
 }
 
 void frmLeverantor::writeChoice(const QString& text, const QString& subItem)

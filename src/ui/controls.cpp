@@ -19,6 +19,15 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
+QLabel* makeMessage(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setVisible(false);
+    return label;
+}
+
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                         int height)
 {

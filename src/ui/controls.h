@@ -14,6 +14,10 @@ class GlyphButton;
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                   int height = 255);
 
+// A hidden label whose text a message box reads back as its prompt or title, so that the
+// language can give the window's questions and notices their words as it gives its captions.
+QLabel* makeMessage(QWidget* parent, const QString& name, const QString& text);
+
 // A text box that takes one line only: every value becomes one line of a file, and a pasted line
 // break would shift the lines after it.
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, int left, int top, int width, int height = 285,

@@ -22,6 +22,12 @@ ScriptState& script()
     return state;
 }
 
+QStringList& words()
+{
+    static QStringList yesNo{QStringLiteral("Ja"), QStringLiteral("Nej")};
+    return yesNo;
+}
+
 // Texts keep CR LF as stored; the toolkit breaks lines on LF only.
 QString forDisplay(QString text)
 {
@@ -65,8 +71,8 @@ int MsgBox(const QString& prompt, int style, const QString& title)
         break;
     }
     if (yesNo) {
-        QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("Nej"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(words().at(0), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(words().at(1), QMessageBox::NoRole);
         box.setDefaultButton(noByDefault ? no : yes);
         box.setEscapeButton(no);
         box.exec();
@@ -77,6 +83,16 @@ int MsgBox(const QString& prompt, int style, const QString& title)
     box.setEscapeButton(ok);
     box.exec();
     return vbOK;
+}
+
+void setAnswerWords(const QString& yes, const QString& no)
+{
+    words() = QStringList{yes, no};
+}
+
+QStringList answerWords()
+{
+    return words();
 }
 
 void MessageBoxScript::start()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <optional>
 
@@ -26,6 +27,10 @@ inline const QString kApplicationTitle = QStringLiteral("ZEL2007");
 
 // Shows a modal message box and returns the answer. Without a title the box shows "ZEL2007".
 int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
+
+// The words on the Yes and No buttons of a question, "Ja" and "Nej" until the language gives its own.
+void setAnswerWords(const QString& yes, const QString& no);
+QStringList answerWords();
 
 // The one seam through which tests answer message boxes and read what they asked.
 class MessageBoxScript
