@@ -34,6 +34,7 @@ usr/share/icons/hicolor/scalable/apps/zel2007.svg
 usr/share/lintian/overrides/zel2007
 usr/share/man/man1/zel2007.1.gz
 usr/share/metainfo/se.zel.zel2007.metainfo.xml
+usr/share/zel2007/System/Language/English.lng
 usr/share/zel2007/System/Language/Svenska.lng
 usr/share/zel2007/System/Leverantorer.log
 usr/share/zel2007/System/Orderstatus.log'
