@@ -28,7 +28,8 @@ protected:
             return false;
         if (event->type() == QEvent::Show)
             confirm(widget);
-        if (event->type() == QEvent::Paint && !m_seen && widget->objectName() == m_awaited) {
+        // Only a window on the screen counts: a hidden one may be painted into a picture.
+        if (event->type() == QEvent::Paint && !m_seen && widget->isVisible() && widget->objectName() == m_awaited) {
             m_seen = true;
             // Noted once this paint pass has been flushed, that is when the clerk sees the window.
             QTimer::singleShot(0, qApp, [] {

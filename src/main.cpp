@@ -1,11 +1,12 @@
 #include "data/app_folder.h"
 #include "data/remembered_orders.h"
 #include "language/language_window.h"
+#include "order_entry/new_order_window.h"
+#include "ui/first_paint.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -25,7 +26,9 @@ int main(int argc, char* argv[])
     }
 
     frmSetLanguage::instance()->showForm();
-    // The earlier orders are read once the first window is up, on a thread of their own.
-    QTimer::singleShot(0, [] { data::RememberedOrders::instance()->start(); });
+    // The earlier orders are first wanted in the new-order window: they are read, on a thread of
+    // their own, once it is on the screen, so that reading them never holds up a window.
+    ui::afterFirstPaint([](const QWidget* window) { return qobject_cast<const frmZelOrderNew*>(window) != nullptr; },
+                        [] { data::RememberedOrders::instance()->start(); });
     return QApplication::exec();
 }
