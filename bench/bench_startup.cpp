@@ -31,7 +31,7 @@ extern char** environ;
 namespace {
 
 constexpr double kSplashMs = 1000.0;
-constexpr double kTarget = 1.3;
+constexpr double kTarget = 1.05;
 constexpr int kTimeoutMs = 30000;
 
 struct Run
@@ -49,7 +49,7 @@ long long steadyNs()
 
 // The programs' own warnings (the offscreen platform cannot raise windows) are kept in a log
 // that is shown only when a run fails.
-Run runOnce(const std::string& program, const std::string& awaitedWindow, const std::string& xdgDir)
+Run runOnce(const std::string& program, const char* option, const std::string& awaitedWindow, const std::string& xdgDir)
 {
     const std::string log = xdgDir + "/child.log";
     const auto setHere = [](const std::string& entry) {
@@ -71,7 +71,8 @@ Run runOnce(const std::string& program, const std::string& awaitedWindow, const 
         envp.push_back(entry.data());
     envp.push_back(nullptr);
     std::string arg0 = program;
-    char* argv[] = {arg0.data(), nullptr};
+    std::string arg1 = option ? option : "";
+    char* argv[] = {arg0.data(), option ? arg1.data() : nullptr, nullptr};
 
     int fds[2];
     if (pipe(fds) != 0)
@@ -154,21 +155,24 @@ int main(int argc, char* argv[])
     {
         const char* label;
         std::string program;
+        const char* option;
         std::string window;
         double designedWaitMs;
         std::vector<double> ms;
         std::vector<long> peakKb;
     };
     Subject subjects[] = {
-        {"minimal Qt program", ZEL_MINIMAL_APP, "MinimalWindow", 0.0, {}, {}},
-        {"zel2007", ZEL_APP_BINARY, "frmZelOrderNew", kSplashMs, {}, {}},
+        {"minimal Qt program", ZEL_MINIMAL_APP, nullptr, "MinimalWindow", 0.0, {}, {}},
+        {"zel2007", ZEL_APP_BINARY, nullptr, "frmZelOrderNew", kSplashMs, {}, {}},
+        // What the toolkit adds to a one-second splash by itself: its timer wakes a little late.
+        {"minimal, 1 s splash", ZEL_MINIMAL_APP, "--splash-second", "MinimalWindow", kSplashMs, {}, {}},
     };
 
     for (Subject& s : subjects) // warm-up: libraries and fonts into the page cache
-        runOnce(s.program, s.window, xdgDir);
+        runOnce(s.program, s.option, s.window, xdgDir);
     for (int i = 0; i < runs; ++i) {
         for (Subject& s : subjects) {
-            const Run run = runOnce(s.program, s.window, xdgDir);
+            const Run run = runOnce(s.program, s.option, s.window, xdgDir);
             if (!run.ok) {
                 std::fprintf(stderr, "%s: run %d failed\n", s.label, i + 1);
                 return 1;
@@ -186,7 +190,9 @@ int main(int argc, char* argv[])
     }
     const double timeRatio = median(subjects[1].ms) / median(subjects[0].ms);
     const double memoryRatio = double(median(subjects[1].peakKb)) / double(median(subjects[0].peakKb));
-    std::printf("  ratio zel2007 / minimal: time %.2f, memory %.2f (target at most %.1f each): %s\n", timeRatio,
+    std::printf("  ratio zel2007 / minimal: time %.2f, memory %.2f (target at most %.2f each): %s\n", timeRatio,
                 memoryRatio, kTarget, timeRatio <= kTarget && memoryRatio <= kTarget ? "met" : "NOT met");
+    std::printf("  ratio zel2007 / minimal with the same splash second: time %.2f\n",
+                median(subjects[1].ms) / median(subjects[2].ms));
     return 0;
 }

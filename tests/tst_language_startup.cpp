@@ -9,6 +9,7 @@
 #include "pickers/status_picker.h"
 #include "pickers/supplier_picker.h"
 #include "test_support.h"
+#include "ui/first_paint.h"
 #include "ui/form.h"
 #include "ui/glyph_button.h"
 #include "ui/message_box.h"
@@ -305,6 +306,11 @@ void TestLanguageStartup::startUp()
         m_folder->write(kLanguageFile, file);
     if (!loaded)
         ui::MessageBoxScript::answerNext(ui::vbOK);
+    // What waits for the new-order window on the screen (the reading of earlier orders) waits for
+    // that, not for the window being built or painted off the screen in the splash's second.
+    const auto orderPainted = std::make_shared<bool>(false);
+    ui::afterFirstPaint([](const QWidget* window) { return qobject_cast<const frmZelOrderNew*>(window) != nullptr; },
+                        [orderPainted] { *orderPainted = true; });
     showLanguageWindowAndPressOk(Confirm(how));
 
     const auto boxes = ui::MessageBoxScript::shown();
@@ -325,8 +331,12 @@ void TestLanguageStartup::startUp()
     QVERIFY(!frmZelOrderNew::existing());
     QVERIFY(!frmLeverantor::existing());
     QVERIFY(!frmAdd::existing());
+    QTRY_VERIFY(frmZelOrderNew::existing());
+    QTest::qWait(20);
+    QVERIFY(!*orderPainted && frmSplash::existing());
 
     QTRY_VERIFY_WITH_TIMEOUT(frmZelOrderNew::existing() && frmZelOrderNew::existing()->isVisible(), 3000);
+    QTRY_VERIFY(*orderPainted);
     QTRY_VERIFY(!frmSplash::existing());
     frmZelOrderNew* order = frmZelOrderNew::existing();
     QVERIFY(!order->dbOrderNr->text().isEmpty());

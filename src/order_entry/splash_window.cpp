@@ -111,11 +111,11 @@ void frmSplash::Form_Load()
 void frmSplash::paintEvent(QPaintEvent* event)
 {
     Form::paintEvent(event);
-    // Once the splash is on the screen, its second is idle time: the new-order window is built in
-    // it, hidden, so that it shows at once when the second is over.
+    // Once the splash is on the screen, its second is idle time: the new-order window is built and
+    // painted once in it, hidden, so that it shows at once when the second is over.
     if (!m_painted) {
         m_painted = true;
-        QTimer::singleShot(0, this, [] { frmZelOrderNew::instance(); });
+        QTimer::singleShot(0, this, [] { ui::rehearsePaint(frmZelOrderNew::instance()); });
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
 
 namespace ui {
@@ -63,6 +64,14 @@ QString shownValue(const QString& value)
     if (value.size() <= kLongestShownText)
         return value;
     return value.left(kLongestShownText - 1) + QChar(0x2026);
+}
+
+void rehearsePaint(QWidget* window)
+{
+    constexpr int kStrip = 32;
+    QPixmap strip(window->width(), kStrip);
+    for (int y = 0; y < window->height(); y += kStrip)
+        window->render(&strip, QPoint(), QRegion(0, y, window->width(), kStrip));
 }
 
 } // namespace ui

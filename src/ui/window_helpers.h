@@ -17,6 +17,10 @@ void dockStatusBar(QWidget* window, QStatusBar* bar);
 // Centres a window on the screen it will show on.
 void centreOnScreen(QWidget* window);
 
+// Paints a hidden window once off the screen, in strips so that no picture of its whole size is
+// kept: its fonts' glyphs and the style's pieces are then ready when it is shown.
+void rehearsePaint(QWidget* window);
+
 // A caption may hold CR (from the language file) or CR LF; the toolkit breaks lines on LF.
 QString displayText(QString caption);
 
