@@ -27,8 +27,10 @@ int main(int argc, char* argv[])
 
     frmSetLanguage::instance()->showForm();
     // The earlier orders are first wanted in the new-order window: they are read, on a thread of
-    // their own, once it is on the screen, so that reading them never holds up a window.
+    // their own, a moment after it is on the screen, so that reading them never holds up a window
+    // nor its first frames; no clerk types into it sooner.
+    constexpr int kMemoryAfterMs = 250;
     ui::afterFirstPaint([](const QWidget* window) { return qobject_cast<const frmZelOrderNew*>(window) != nullptr; },
-                        [] { data::RememberedOrders::instance()->start(); });
+                        [] { data::RememberedOrders::instance()->start(); }, kMemoryAfterMs);
     return QApplication::exec();
 }

@@ -11,8 +11,8 @@ namespace {
 class FirstPaintWatch : public QObject
 {
 public:
-    FirstPaintWatch(std::function<bool(const QWidget*)> isAwaited, std::function<void()> then)
-        : m_isAwaited(std::move(isAwaited)), m_then(std::move(then))
+    FirstPaintWatch(std::function<bool(const QWidget*)> isAwaited, std::function<void()> then, int delayMs)
+        : m_isAwaited(std::move(isAwaited)), m_then(std::move(then)), m_delayMs(delayMs)
     {
         QCoreApplication::instance()->installEventFilter(this);
     }
@@ -27,7 +27,7 @@ protected:
         if (!widget->isWindow() || !widget->isVisible() || !m_isAwaited(widget))
             return false;
         QCoreApplication::instance()->removeEventFilter(this);
-        QTimer::singleShot(0, QCoreApplication::instance(), m_then);
+        QTimer::singleShot(m_delayMs, QCoreApplication::instance(), m_then);
         deleteLater();
         return false;
     }
@@ -35,12 +35,13 @@ protected:
 private:
     std::function<bool(const QWidget*)> m_isAwaited;
     std::function<void()> m_then;
+    int m_delayMs;
 };
 } // namespace
 
-void afterFirstPaint(std::function<bool(const QWidget*)> isAwaited, std::function<void()> then)
+void afterFirstPaint(std::function<bool(const QWidget*)> isAwaited, std::function<void()> then, int delayMs)
 {
-    new FirstPaintWatch(std::move(isAwaited), std::move(then));
+    new FirstPaintWatch(std::move(isAwaited), std::move(then), delayMs);
 }
 
 } // namespace ui

@@ -6,8 +6,8 @@ class QWidget;
 
 namespace ui {
 
-// Runs `then` once, on the event loop's next pass after the first window that `isAwaited` accepts
-// has painted: work that no window needs yet waits until the clerk sees the window.
-void afterFirstPaint(std::function<bool(const QWidget*)> isAwaited, std::function<void()> then);
+// Runs `then` once, `delayMs` after the first window that `isAwaited` accepts has painted (on the
+// event loop's next pass for 0): work that no window needs yet waits until the clerk sees the window.
+void afterFirstPaint(std::function<bool(const QWidget*)> isAwaited, std::function<void()> then, int delayMs = 0);
 
 } // namespace ui
