@@ -1,6 +1,17 @@
 #include "test_support.h"
 
 #include "data/app_folder.h"
+#include "language/language_window.h"
+#include "order_entry/add_line_dialog.h"
+#include "order_entry/new_order_window.h"
+#include "order_entry/splash_window.h"
+#include "order_register/delivery_dialog.h"
+#include "order_register/order_list_window.h"
+#include "order_register/order_print_preview.h"
+#include "pickers/company_details_window.h"
+#include "pickers/status_picker.h"
+#include "pickers/supplier_list_window.h"
+#include "pickers/supplier_picker.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
 
@@ -121,6 +132,37 @@ void writeTwoSavedOrders(const AppFolder& folder)
     folder.write("Order/200002.OrderBasket.log", "\"A-100\",\"Skruv 5 mm rostfri\",\"2,75\",\"10\",\"FRP\"\r\n"
                                                  "\"A-101\",\"Skruv 6 mm\",\"3,00\",\"5\",\"ST\"\r\n");
     folder.write("Order/Lista.log", "100001\r\n200002\r\n");
+}
+
+QWidget* openWindow(Window window)
+{
+    switch (window) {
+    case Window::Language:
+        return frmSetLanguage::instance();
+    case Window::Splash:
+        return frmSplash::instance();
+    case Window::NewOrder:
+        return frmZelOrderNew::instance();
+    case Window::AddLine:
+        return frmAdd::instance();
+    case Window::Suppliers:
+        return frmLeverantor::instance();
+    case Window::Statuses:
+        return frmOrderStatus::instance();
+    case Window::OrderList:
+        return frmOrderLista::instance();
+    case Window::SupplierList:
+        return frmLeverantorLista::instance();
+    case Window::Company:
+        return frmForetag::instance();
+    case Window::Delivery:
+        frmLeverera::instance()->openFor(QStringLiteral("100001"));
+        return frmLeverera::existing();
+    case Window::Preview:
+        previewOrder(frmZelOrderNew::instance(), QStringLiteral("100001"), QStringList(10, QStringLiteral("x")), {});
+        return frmZelOrderNew::instance()->findChild<QPrintPreviewDialog*>(QStringLiteral("printPreview"));
+    }
+    return nullptr;
 }
 
 } // namespace testsupport

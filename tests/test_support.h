@@ -42,6 +42,23 @@ QStringList printedPages(QPrintPreviewDialog* preview);
 // 200002 of K-18 from 1009, each with two lines; the list names both.
 void writeTwoSavedOrders(const AppFolder& folder);
 
+// Each window as its single instance, loaded; the delivery dialog and the print preview show order
+// 100001, which writeTwoSavedOrders() writes.
+enum class Window {
+    Language,
+    Splash,
+    NewOrder,
+    AddLine,
+    Suppliers,
+    Statuses,
+    OrderList,
+    Delivery,
+    SupplierList,
+    Company,
+    Preview
+};
+QWidget* openWindow(Window window);
+
 // Types text into a widget; letters outside ASCII are sent one at a time.
 void typeText(QWidget* widget, const QString& text);
 

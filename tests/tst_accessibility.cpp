@@ -21,27 +21,11 @@
 #include <QTest>
 
 namespace {
-enum class Window { Language, NewOrder, AddLine, Suppliers, Statuses, OrderList, SupplierList };
+using testsupport::Window;
 
 QWidget* open(Window window)
 {
-    switch (window) {
-    case Window::Language:
-        return frmSetLanguage::instance();
-    case Window::NewOrder:
-        return frmZelOrderNew::instance();
-    case Window::AddLine:
-        return frmAdd::instance();
-    case Window::Suppliers:
-        return frmLeverantor::instance();
-    case Window::Statuses:
-        return frmOrderStatus::instance();
-    case Window::OrderList:
-        return frmOrderLista::instance();
-    case Window::SupplierList:
-        return frmLeverantorLista::instance();
-    }
-    return nullptr;
+    return testsupport::openWindow(window);
 }
 
 // The controls a user can tab to, hidden ones included, without the parts inside a combo box or list.

@@ -30,46 +30,11 @@
 #include <QTest>
 
 namespace {
-enum class Window {
-    Splash,
-    NewOrder,
-    AddLine,
-    Suppliers,
-    Statuses,
-    OrderList,
-    Delivery,
-    SupplierList,
-    Company,
-    Preview
-};
+using testsupport::Window;
 
 QWidget* open(Window window)
 {
-    switch (window) {
-    case Window::Splash:
-        return frmSplash::instance();
-    case Window::NewOrder:
-        return frmZelOrderNew::instance();
-    case Window::AddLine:
-        return frmAdd::instance();
-    case Window::Suppliers:
-        return frmLeverantor::instance();
-    case Window::Statuses:
-        return frmOrderStatus::instance();
-    case Window::OrderList:
-        return frmOrderLista::instance();
-    case Window::Delivery:
-        frmLeverera::instance()->openFor(QStringLiteral("100001"));
-        return frmLeverera::existing();
-    case Window::SupplierList:
-        return frmLeverantorLista::instance();
-    case Window::Company:
-        return frmForetag::instance();
-    case Window::Preview:
-        previewOrder(frmZelOrderNew::instance(), QStringLiteral("100001"), QStringList(10, QStringLiteral("x")), {});
-        return frmZelOrderNew::instance()->findChild<QPrintPreviewDialog*>(QStringLiteral("printPreview"));
-    }
-    return nullptr;
+    return testsupport::openWindow(window);
 }
 
 // Every text a window can show, hidden message labels included, each after the name of the
