@@ -340,6 +340,9 @@ void TestLanguageStartup::startUp()
     QTRY_VERIFY(!frmSplash::existing());
     frmZelOrderNew* order = frmZelOrderNew::existing();
     QVERIFY(!order->dbOrderNr->text().isEmpty());
+    // Marlett, added when the first glyph button is made, draws its triangle.
+    QCOMPARE(order->Command1->font().family(), QStringLiteral("Marlett"));
+    QCOMPARE(order->Command1->text(), QStringLiteral("4"));
     QVERIFY(showsTexts(newOrderTexts(order), texts));
     // The menu item keeps its Alt letter under the language's words; without words it keeps its own.
     QCOMPARE(order->mnuNy->text(), texts.value(224, QStringLiteral("&Ny order")));
@@ -427,6 +430,8 @@ void TestLanguageStartup::languageWindowAsBuiltAndAvbrytDoesNothing()
     QVERIFY(window->Label1->geometry().bottom() < window->Combo1->geometry().top());
     QVERIFY(window->Combo1->geometry().bottom() < window->Command1->geometry().top());
     QVERIFY(window->Command1->geometry().right() < window->Command2->geometry().left());
+    // The icon comes once the window is on the screen.
+    QTRY_VERIFY(!window->windowIcon().isNull());
 
     click(window->Command2);
     QCoreApplication::processEvents();

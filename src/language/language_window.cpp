@@ -6,6 +6,7 @@
 #include "order_entry/splash_window.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
+#include "ui/first_paint.h"
 #include "ui/fonts.h"
 #include "ui/form_instance.h"
 #include "ui/keyboard.h"
@@ -60,7 +61,9 @@ frmSetLanguage::frmSetLanguage()
     setObjectName(QStringLiteral("frmSetLanguage"));
     setWindowTitle(QStringLiteral("Språk"));
     ui::setFixedDialogFrame(this);
-    setWindowIcon(drawIcon());
+    // Drawing the icon's letters costs a first window more than the rest of it; the title bar
+    // gets it once the window is on the screen.
+    ui::afterFirstPaint(this, [this] { setWindowIcon(drawIcon()); });
     setFont(ui::formFont());
     ui::setClientSize(this, kClientWidth, kClientHeight);
 

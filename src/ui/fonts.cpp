@@ -12,10 +12,11 @@ namespace ui {
 namespace {
 bool g_registered = false;
 bool g_tahoma = false;
-bool g_marlett = false;
 
-bool addFont(const QString& path)
+// fontconfig does not scan Wine's font folder, so its files are added by hand.
+bool addWineFont(const QString& file)
 {
+    const QString path = QStringLiteral("/usr/share/wine/fonts/") + file;
     return QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0;
 }
 } // namespace
@@ -25,10 +26,7 @@ void registerFonts()
     if (g_registered)
         return;
     g_registered = true;
-    // fontconfig does not scan this folder, so the files are added by hand.
-    const QString folder = QStringLiteral("/usr/share/wine/fonts/");
-    g_tahoma = addFont(folder + QStringLiteral("tahoma.ttf")) || QFontDatabase::hasFamily(QStringLiteral("Tahoma"));
-    g_marlett = addFont(folder + QStringLiteral("marlett.ttf")) || QFontDatabase::hasFamily(QStringLiteral("Marlett"));
+    g_tahoma = addWineFont(QStringLiteral("tahoma.ttf")) || QFontDatabase::hasFamily(QStringLiteral("Tahoma"));
     if (qobject_cast<QApplication*>(QCoreApplication::instance()))
         QApplication::setStyle(new TextRoomStyle(QStyleFactory::create(QApplication::style()->name())));
 }
@@ -46,7 +44,11 @@ QFont formFont()
 bool hasMarlett()
 {
     registerFonts();
-    return g_marlett;
+    // Only glyph buttons use it, and the first window has none: it is added when first asked for,
+    // which keeps a font file off the way to the first window.
+    static const bool added =
+        addWineFont(QStringLiteral("marlett.ttf")) || QFontDatabase::hasFamily(QStringLiteral("Marlett"));
+    return added;
 }
 
 int textRowHeight(const QFontMetrics& metrics)

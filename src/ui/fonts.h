@@ -5,13 +5,14 @@
 
 namespace ui {
 
-// Registers Tahoma and Marlett from Debian's fonts-wine when the machine has them, and gives the
-// application a style whose list and table rows have room for the marks over capitals.
+// Registers Tahoma from Debian's fonts-wine when the machine has it, and gives the application a
+// style whose list and table rows have room for the marks over capitals.
 void registerFonts();
 
 // Tahoma 8.25 pt, or the default sans serif where Tahoma is missing.
 QFont formFont();
 
+// Whether Marlett can draw the glyph buttons; registered from fonts-wine on the first call.
 bool hasMarlett();
 
 // The height a row needs for one line of text in this font with "Å", "Ä", "Ö" and "É" whole. Text

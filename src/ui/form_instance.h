@@ -5,8 +5,7 @@
 namespace ui {
 
 // The single instance of a window class: created and loaded on first use, forgotten the moment it unloads.
-template <class T>
-class FormInstance
+template <class T> class FormInstance
 {
 public:
     static T* get()
