@@ -326,6 +326,7 @@ void TestLanguageStartup::startUp()
     frmSplash* splash = frmSplash::existing();
     QVERIFY(splash && splash->isVisible());
     QVERIFY(showsTexts(splashTexts(splash), texts));
+    QCOMPARE(splash->Image2->pixmap().size(), QSize(238, 34));
 
     // Applying creates no window for its texts' sake: each takes them when it is first needed.
     QVERIFY(!frmZelOrderNew::existing());

@@ -75,7 +75,6 @@ frmSplash::frmSplash()
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(drawLogo());
     Image2->setGeometry(ui::twipsToPixels(kWidth) / 2 - 119, ui::twipsToPixels(360), 238, 34);
 
     const QString grey = QStringLiteral("color: #808080;");
@@ -106,6 +105,8 @@ void frmSplash::Form_Load()
 {
     showRights(kRightsNotice);
     Timer1->start();
+    // Drawn once the second runs, so that drawing it is part of the second rather than added to it.
+    Image2->setPixmap(drawLogo());
 }
 
 void frmSplash::paintEvent(QPaintEvent* event)
