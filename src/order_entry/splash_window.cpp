@@ -57,6 +57,14 @@ QString frmSplash::versionText()
 
 frmSplash::frmSplash()
 {
+    // The second runs from the moment the window is created; building and drawing it is part of it.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may tick up to 50 ms early
+    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    Timer1->start();
+
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -75,6 +83,7 @@ frmSplash::frmSplash()
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setPixmap(drawLogo());
     Image2->setGeometry(ui::twipsToPixels(kWidth) / 2 - 119, ui::twipsToPixels(360), 238, 34);
 
     const QString grey = QStringLiteral("color: #808080;");
@@ -93,20 +102,12 @@ frmSplash::frmSplash()
     ui::place(Label1, 360, 1560, 3855, 600);
     Label1->setWordWrap(true); // a longer rights line wraps inside the border rather than being cut off
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may tick up to 50 ms early
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     ui::centreOnScreen(this);
 }
 
 void frmSplash::Form_Load()
 {
     showRights(kRightsNotice);
-    Timer1->start();
-    // Drawn once the second runs, so that drawing it is part of the second rather than added to it.
-    Image2->setPixmap(drawLogo());
 }
 
 void frmSplash::paintEvent(QPaintEvent* event)
