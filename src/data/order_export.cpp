@@ -31,8 +31,8 @@ bool isBlank(QChar c)
 
 QString telephone(const QStringList& values)
 {
-    const QString& area = values.at(2);
-    const QString& number = values.at(3);
+    const QString& area = values.at(OrderDataLine::AreaCode);
+    const QString& number = values.at(OrderDataLine::Telephone);
     return area.isEmpty() || number.isEmpty() ? area + number : area + QLatin1Char('-') + number;
 }
 
@@ -112,9 +112,11 @@ Block formatBlock(const QStringList& orders, int from, int to, const std::atomic
         }
         // The order's own fields are the same on each of its rows: they are formatted once.
         QString head;
-        const QStringList status = statusColumns(values.at(7));
-        appendFields(&head, {values.at(4), values.at(5), values.at(6), status.at(0), status.at(1), values.at(0),
-                             values.at(1), telephone(values), values.at(8), values.at(9)});
+        using Line = OrderDataLine;
+        const QStringList status = statusColumns(values.at(Line::Status));
+        appendFields(&head, {values.at(Line::OrderNumber), values.at(Line::OrderDate), values.at(Line::Seller),
+                             status.at(0), status.at(1), values.at(Line::CustomerNumber), values.at(Line::CustomerName),
+                             telephone(values), values.at(Line::SupplierNumber), values.at(Line::SupplierName)});
         if (lines.isEmpty()) {
             text += head + QLatin1String(";;;;;;;;\r\n");
             ++block.rows;

@@ -14,7 +14,6 @@ namespace data {
 namespace {
 constexpr int kBasketFields = 5;
 constexpr int kLongestOrderName = 255;
-constexpr int kStatusLine = 7;
 
 // One line of a file as it lies on disk: its text runs from start to textEnd, its line end to end.
 struct RawLine
@@ -267,7 +266,7 @@ bool writeOrderStatus(const QString& orderNumber, const QString& status, QString
                      .arg(quotedForMessage(path), QString::number(lines.size()), QString::number(kOrderDataLines));
         return false;
     }
-    const RawLine& line = lines.at(kStatusLine);
+    const RawLine& line = lines.at(OrderDataLine::Status);
     const QByteArray newLine = encodeWindows1252(asOneLine(status));
     return OrderChanges::announce(orderNumber,
                                   replaceFile(path, bytes.left(line.start) + newLine + bytes.mid(line.textEnd), error));

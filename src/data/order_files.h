@@ -10,6 +10,23 @@ namespace data {
 
 constexpr int kOrderDataLines = 10;
 
+// Where each value stands among the lines of an order's data file.
+struct OrderDataLine
+{
+    enum : int {
+        CustomerNumber,
+        CustomerName,
+        AreaCode,
+        Telephone,
+        OrderNumber,
+        OrderDate,
+        Seller,
+        Status,
+        SupplierNumber,
+        SupplierName
+    };
+};
+
 QString orderListPath();
 QString orderDataPath(const QString& orderNumber);
 QString orderBasketPath(const QString& orderNumber);

@@ -5,12 +5,6 @@
 namespace data {
 
 namespace {
-constexpr int kCustomerNumber = 0;
-constexpr int kCustomerName = 1;
-constexpr int kAreaCode = 2;
-constexpr int kPhone = 3;
-constexpr int kDate = 5;
-constexpr int kSupplier = 8;
 
 // "YYYY-MM-DD" as the number YYYYMMDD, so that dates compare as they follow each other; a date
 // written otherwise counts as older than any.
@@ -40,16 +34,17 @@ void OrderMemory::put(const OrderFacts& facts)
     if (facts.values.size() < kOrderDataLines)
         return;
     const QStringList& values = facts.values;
-    Recency when{dateKey(values.at(kDate)), seen, 0};
-    order.customer = values.at(kCustomerNumber);
+    Recency when{dateKey(values.at(OrderDataLine::OrderDate)), seen, 0};
+    order.customer = values.at(OrderDataLine::CustomerNumber);
     if (!order.customer.isEmpty())
         m_customers.add(seen, when,
-                        {order.customer, values.at(kCustomerName), values.at(kAreaCode), values.at(kPhone)});
+                        {order.customer, values.at(OrderDataLine::CustomerName), values.at(OrderDataLine::AreaCode),
+                         values.at(OrderDataLine::Telephone)});
     for (const OrderLine& line : facts.lines) {
         ++when.line;
         if (line.articleNumber.isEmpty())
             continue;
-        order.articles.append(m_articles.add(seen, when, values.at(kSupplier), line));
+        order.articles.append(m_articles.add(seen, when, values.at(OrderDataLine::SupplierNumber), line));
     }
 }
 

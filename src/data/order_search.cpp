@@ -75,8 +75,8 @@ bool orderMatches(const QStringList& values, const QString& term)
         if (holds(values.at(field), term))
             return true;
     }
-    const QString& area = values.at(2);
-    const QString& phone = values.at(3);
+    const QString& area = values.at(OrderDataLine::AreaCode);
+    const QString& phone = values.at(OrderDataLine::Telephone);
     return holds(area + QLatin1Char('-') + phone, term) || holds(area + phone, term);
 }
 

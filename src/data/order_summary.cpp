@@ -165,10 +165,12 @@ OrderSummary readOrderSummary(const QString& entry)
     }
     QStringList values;
     if (readData(entry, &summary, &values)) {
-        summary.date = kept(values.at(5));
-        summary.customer = kept(joined(values.at(0), values.at(1)));
-        summary.supplier = kept(values.at(9).isEmpty() ? values.at(8) : values.at(9));
-        summary.status = kept(values.at(7));
+        using Line = OrderDataLine;
+        summary.date = kept(values.at(Line::OrderDate));
+        summary.customer = kept(joined(values.at(Line::CustomerNumber), values.at(Line::CustomerName)));
+        summary.supplier = kept(values.at(Line::SupplierName).isEmpty() ? values.at(Line::SupplierNumber)
+                                                                        : values.at(Line::SupplierName));
+        summary.status = kept(values.at(Line::Status));
     }
     readBasket(entry, &summary);
     return summary;

@@ -34,7 +34,7 @@ void frmZelOrderNew::Command6_Click()
         dbStatusText->clear();
     }
     QStringList values = orderDataValues();
-    values[7] = statusForFile();
+    values[data::OrderDataLine::Status] = statusForFile();
     const QString number = dbOrderNr->text();
     QString error;
     if (!data::writeOrderData(number, values, &error)) {
@@ -141,11 +141,12 @@ bool frmZelOrderNew::openSavedOrder(const QString& number, const QStringList& va
     // The list entry names the order's files; a data file copied or restored from another order may
     // name another one, and must never send the writes there.
     dbOrderNr->setText(number);
-    dbOrderDag->setText(values.value(5));
-    dbSaljare->setText(values.value(6));
-    dbStatus->setText(values.value(7));
+    dbOrderDag->setText(values.value(data::OrderDataLine::OrderDate));
+    dbSaljare->setText(values.value(data::OrderDataLine::Seller));
+    dbStatus->setText(values.value(data::OrderDataLine::Status));
     dbStatusText->clear();
-    showSupplier(values.value(8), ui::shownValue(values.value(9)));
+    showSupplier(values.value(data::OrderDataLine::SupplierNumber),
+                 ui::shownValue(values.value(data::OrderDataLine::SupplierName)));
     QVector<QStringList> rows;
     rows.reserve(lines.size());
     for (const data::OrderLine& line : lines)
@@ -160,8 +161,9 @@ bool frmZelOrderNew::openSavedOrder(const QString& number, const QStringList& va
         m_reservation.release();
         showNote(msgOppenAnnan->text().arg(ui::shownValue(number)));
     }
-    if (values.value(4) != number)
-        showNote(msgAnnatNummer->text().arg(data::quotedForMessage(values.value(4)), number));
+    const QString written = values.value(data::OrderDataLine::OrderNumber);
+    if (written != number)
+        showNote(msgAnnatNummer->text().arg(data::quotedForMessage(written), number));
     showForm();
     raise();
     activateWindow();
@@ -176,7 +178,8 @@ bool frmZelOrderNew::startCopyOf(const QString& number, const QStringList& value
     QLineEdit* const boxes[] = {Text1, Text2, Text3, Text4};
     for (int i = 0; i < 4; ++i)
         boxes[i]->setText(values.value(i));
-    showSupplier(values.value(8), ui::shownValue(values.value(9)));
+    showSupplier(values.value(data::OrderDataLine::SupplierNumber),
+                 ui::shownValue(values.value(data::OrderDataLine::SupplierName)));
     // The lines go into the new order's basket as "Lägg till" writes them; what was delivered of
     // the saved order is no part of the copy.
     const QString copy = dbOrderNr->text();

@@ -45,16 +45,17 @@ void frmOrderLista::showOrder(const QString& number, bool tell)
             ui::MsgBox(msgEjVisas->text().arg(data::quotedForMessage(number), error), ui::vbOKOnly + ui::vbInformation);
         return;
     }
-    dbKund[0]->setText(ui::shownValue(values.at(0)));
-    dbKund[1]->setText(ui::shownValue(values.at(1)));
-    dbKund[2]->setText(ui::shownValue(values.at(2) + QLatin1Char('-') + values.at(3)));
+    using Line = data::OrderDataLine;
+    dbKund[0]->setText(ui::shownValue(values.at(Line::CustomerNumber)));
+    dbKund[1]->setText(ui::shownValue(values.at(Line::CustomerName)));
+    dbKund[2]->setText(ui::shownValue(values.at(Line::AreaCode) + QLatin1Char('-') + values.at(Line::Telephone)));
     // The order goes by its list entry, whatever line 5 of a copied or restored data file says.
     dbOrder[1]->setText(ui::shownValue(number));
-    dbOrder[2]->setText(ui::shownValue(values.at(5)));
-    dbOrder[3]->setText(ui::shownValue(values.at(6)));
-    dbOrder[4]->setText(ui::shownValue(values.at(7)));
-    dbOrder[0]->setText(ui::shownValue(values.at(8)));
-    dbOrder[5]->setText(ui::shownValue(values.at(9)));
+    dbOrder[2]->setText(ui::shownValue(values.at(Line::OrderDate)));
+    dbOrder[3]->setText(ui::shownValue(values.at(Line::Seller)));
+    dbOrder[4]->setText(ui::shownValue(values.at(Line::Status)));
+    dbOrder[0]->setText(ui::shownValue(values.at(Line::SupplierNumber)));
+    dbOrder[5]->setText(ui::shownValue(values.at(Line::SupplierName)));
     placeSupplier();
 
     const qintptr style = ListView1->sendMessage(ui::kLvmGetExtendedListViewStyle, 0, 0);
@@ -132,5 +133,5 @@ void frmOrderLista::Command9_Click()
         return;
     }
     m_pendingStatus.clear();
-    dbOrder[4]->setText(ui::shownValue(values.at(7)));
+    dbOrder[4]->setText(ui::shownValue(values.at(data::OrderDataLine::Status)));
 }

@@ -21,7 +21,7 @@ void markPrinted(const QString& number)
     QString status, error;
     if (!data::readOrderData(number, &values, &error))
         return;
-    const int id = data::statusId(values.at(7));
+    const int id = data::statusId(values.at(data::OrderDataLine::Status));
     if (id < 0 || id >= kPrinted)
         return;
     if (!data::writeListedStatus(number, kPrinted, &status, &error)) {
@@ -41,7 +41,7 @@ PreviewTexts& previewTexts()
 
 void previewOrder(QWidget* parent, const QString& number, QStringList values, const QVector<data::OrderLine>& lines)
 {
-    values[4] = number;
+    values[data::OrderDataLine::OrderNumber] = number;
     OrderPrintout::Order order{number, values, lines, {}};
     QString error;
     if (!data::readCompanyDetails(&order.company, &error))
