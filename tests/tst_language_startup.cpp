@@ -16,7 +16,9 @@
 #include "ui/report_list_view.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QGroupBox>
+#include <QStyle>
 #include <QTest>
 
 using Texts = QMap<int, QString>;
@@ -275,6 +277,14 @@ void TestLanguageStartup::shippedFile()
     }
 }
 
+// Colours come from palettes: one style sheet would load the toolkit's style sheet engine.
+static bool noStyleSheetStyle()
+{
+    const QWidgetList widgets = QApplication::allWidgets();
+    return std::none_of(widgets.begin(), widgets.end(),
+                        [](const QWidget* widget) { return widget->style()->inherits("QStyleSheetStyle"); });
+}
+
 void TestLanguageStartup::startUp_data()
 {
     QTest::addColumn<QByteArray>("file"); // null: no file
@@ -326,6 +336,7 @@ void TestLanguageStartup::startUp()
     frmSplash* splash = frmSplash::existing();
     QVERIFY(splash && splash->isVisible());
     QVERIFY(showsTexts(splashTexts(splash), texts));
+    QVERIFY(noStyleSheetStyle());
     QCOMPARE(splash->Image2->pixmap().size(), QSize(238, 34));
 
     // Applying creates no window for its texts' sake: each takes them when it is first needed.
@@ -341,6 +352,7 @@ void TestLanguageStartup::startUp()
     QTRY_VERIFY(!frmSplash::existing());
     frmZelOrderNew* order = frmZelOrderNew::existing();
     QVERIFY(!order->dbOrderNr->text().isEmpty());
+    QVERIFY(noStyleSheetStyle());
     // Marlett, added when the first glyph button is made, draws its triangle.
     QCOMPARE(order->Command1->font().family(), QStringLiteral("Marlett"));
     QCOMPARE(order->Command1->text(), QStringLiteral("4"));

@@ -135,13 +135,13 @@ frmZelOrderNew::frmZelOrderNew()
     ui::place(Frame2, 120, 1680, 8535, 615);
     Label6 = ui::makeLabel(Frame2, QStringLiteral("Label6"), QStringLiteral("Leverantör"), 120, 225, 900);
     txtLevNr = ui::makeTextBox(Frame2, QStringLiteral("txtLevNr"), 1080, 195, 1215);
-    txtLevNr->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
+    ui::setColour(txtLevNr, QPalette::Base, txtLevNr->palette().color(QPalette::Window));
     Command1 = ui::makeGlyphButton(Frame2, QStringLiteral("Command1"), QStringLiteral("4"), 2340, 195, 300, 285);
     dbLevName = makeValueLabel(Frame2, QStringLiteral("dbLevName"), 2760, 225, 5655);
-    dbLevName->setStyleSheet(QStringLiteral("color: #008000;"));
+    ui::setColour(dbLevName, QPalette::WindowText, QColor(0x00, 0x80, 0x00));
     lblLevOkand = makeValueLabel(Frame2, QStringLiteral("lblLevOkand"), 2760, 225, 5655);
     lblLevOkand->setText(QStringLiteral("okänd leverantör"));
-    lblLevOkand->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    ui::setColour(lblLevOkand, QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
     lblLevOkand->setVisible(false);
     connect(txtLevNr, &QLineEdit::textEdited, this, &frmZelOrderNew::txtLevNr_Change);
     // The list is read again once each time the clerk comes to the box, never on a keystroke.

@@ -86,18 +86,18 @@ frmSplash::frmSplash()
     Image2->setPixmap(drawLogo());
     Image2->setGeometry(ui::twipsToPixels(kWidth) / 2 - 119, ui::twipsToPixels(360), 238, 34);
 
-    const QString grey = QStringLiteral("color: #808080;");
+    const QColor grey(0x80, 0x80, 0x80);
     Label2 = new QLabel(QStringLiteral("ZEL Beställningar"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont bold = ui::formFont();
     bold.setBold(true);
     Label2->setFont(bold);
-    Label2->setStyleSheet(grey);
+    ui::setColour(Label2, QPalette::WindowText, grey);
     ui::place(Label2, 360, 1200, 3855, 255);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setStyleSheet(grey);
+    ui::setColour(Label1, QPalette::WindowText, grey);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui::place(Label1, 360, 1560, 3855, 600);
     Label1->setWordWrap(true); // a longer rights line wraps inside the border rather than being cut off

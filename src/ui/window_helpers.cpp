@@ -66,6 +66,13 @@ QString shownValue(const QString& value)
     return value.left(kLongestShownText - 1) + QChar(0x2026);
 }
 
+void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(role, colour);
+    control->setPalette(palette);
+}
+
 void rehearsePaint(QWidget* window)
 {
     constexpr int kStrip = 32;

@@ -21,6 +21,10 @@ void centreOnScreen(QWidget* window);
 // kept: its fonts' glyphs and the style's pieces are then ready when it is shown.
 void rehearsePaint(QWidget* window);
 
+// Gives one colour of a control's palette, as a form's ForeColor or BackColor does. A palette, not a
+// style sheet: one style sheet anywhere brings the toolkit's whole style sheet engine into memory.
+void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour);
+
 // A caption may hold CR (from the language file) or CR LF; the toolkit breaks lines on LF.
 QString displayText(QString caption);
 
