@@ -2,6 +2,7 @@
 #include "order_entry/new_order_window.h"
 #include "order_register/delivery_dialog.h"
 #include "order_register/order_list_window.h"
+#include "order_register/print_preview_module.h"
 #include "pickers/status_picker.h"
 #include "test_support.h"
 #include "ui/glyph_button.h"
@@ -661,6 +662,10 @@ void TestOrderListWindow::reopensOrder()
 
 void TestOrderListWindow::printsOrder()
 {
+    // The preview comes from a module loaded on first use; one that is missing is named.
+    QString error;
+    QVERIFY(!loadPrintPreview("libzel2007_missing.so", &error));
+    QVERIFY2(error.contains("libzel2007_missing.so: cannot open shared object file"), qPrintable(error));
     testsupport::AppFolder folder;
     saveOrder("100001", 2); // two lines of 12,50 × 3
     folder.write("Order/Lista.log", "100001\r\n");

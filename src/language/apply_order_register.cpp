@@ -89,6 +89,8 @@ void applyPreviewTexts()
         texts.statusNotChanged = Module2::LangText(961);
     if (given(962))
         texts.noCompanyDetails = Module2::LangText(962);
+    if (given(963))
+        texts.noPrintSupport = Module2::LangText(963);
 }
 
 } // namespace language

@@ -6,10 +6,10 @@
 #include "data/text_file.h"
 #include "order_entry/new_order_window.h"
 #include "order_register/order_printout.h"
+#include "order_register/print_preview_module.h"
 #include "ui/message_box.h"
 
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <memory>
 
 namespace {
 constexpr int kPrinted = 2;
@@ -46,20 +46,19 @@ void previewOrder(QWidget* parent, const QString& number, QStringList values, co
     QString error;
     if (!data::readCompanyDetails(&order.company, &error))
         ui::MsgBox(previewTexts().noCompanyDetails.arg(error), ui::vbOKOnly + ui::vbCritical);
-    auto* printer = new QPrinter(QPrinter::HighResolution);
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    printer->setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
-    printer->setDocName(QStringLiteral("Inköpsorder %1").arg(number));
-    auto* preview = new QPrintPreviewDialog(printer, parent);
-    preview->setObjectName(QStringLiteral("printPreview"));
-    preview->setWindowTitle(previewTexts().title.arg(data::quotedForMessage(number)));
-    preview->setAttribute(Qt::WA_DeleteOnClose);
+    static ShowPrintPreview show = nullptr;
+    if (!show && !(show = loadPrintPreview(kPrintPreviewModule, &error))) {
+        ui::MsgBox(previewTexts().noPrintSupport.arg(error), ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
     const auto printout = std::make_shared<OrderPrintout>(order);
-    QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
-                     [printout](QPrinter* target) { printout->print(target); });
+    PrintPreviewRequest request;
+    request.parent = parent;
+    request.objectName = QStringLiteral("printPreview");
+    request.title = previewTexts().title.arg(data::quotedForMessage(number));
+    request.documentName = QStringLiteral("Inköpsorder %1").arg(number);
+    request.paint = [printout](QPagedPaintDevice* printer) { printout->print(printer); };
     // The preview is accepted once it has printed or saved a PDF; closing it only looked.
-    QObject::connect(preview, &QDialog::accepted, preview, [number] { markPrinted(number); });
-    QObject::connect(preview, &QObject::destroyed, preview, [printer] { delete printer; });
-    preview->resize(900, 1000);
-    preview->open();
+    request.accepted = [number] { markPrinted(number); };
+    show(&request);
 }

@@ -20,5 +20,7 @@ struct PreviewTexts
     QString statusNotChanged = QStringLiteral("Ordern är utskriven, men dess status kunde inte ändras.\r\n\r\n%1");
     QString noCompanyDetails =
         QStringLiteral("Företagsuppgifterna kunde inte läsas och saknas på utskriften.\r\n\r\n%1");
+    QString noPrintSupport =
+        QStringLiteral("Utskriften kan inte visas: programmets utskriftsdel kunde inte läsas in.\r\n\r\n%1");
 };
 PreviewTexts& previewTexts();

@@ -3,8 +3,8 @@
 #include "data/order_total.h"
 
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace {
 // Column shares of the page width: Artikelnr, Benämning, À-pris, Antal, Enhet, Belopp.
@@ -94,10 +94,10 @@ int OrderPrintout::pageCount(QPainter* painter, const QRectF& page) const
     return int(pageStarts(measure(painter, page)).size()) - 1;
 }
 
-void OrderPrintout::print(QPrinter* printer) const
+void OrderPrintout::print(QPagedPaintDevice* printer) const
 {
     QPainter painter(printer);
-    const QRectF page(QPointF(0, 0), printer->pageLayout().paintRectPixels(printer->resolution()).size());
+    const QRectF page(QPointF(0, 0), printer->pageLayout().paintRectPixels(printer->logicalDpiX()).size());
     const Metrics metrics = measure(&painter, page);
     const QVector<int> starts = pageStarts(metrics);
     const int pages = int(starts.size()) - 1;

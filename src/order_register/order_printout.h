@@ -8,7 +8,7 @@
 #include <QVector>
 
 class QPainter;
-class QPrinter;
+class QPagedPaintDevice;
 
 // The purchase order as a supplier reads it: the buyer's details, the supplier, "Vår referens", the
 // order number and date and "Sida x av y" on every page, the column headings on every page, amounts
@@ -26,8 +26,8 @@ public:
 
     explicit OrderPrintout(Order order);
 
-    // Paints every page on a printer that is set up (page size and margins).
-    void print(QPrinter* printer) const;
+    // Paints every page on a printer or PDF writer that is set up (page size and margins).
+    void print(QPagedPaintDevice* printer) const;
 
     // How many pages the order takes on pages of this size, painted with this painter's device.
     int pageCount(QPainter* painter, const QRectF& page) const;

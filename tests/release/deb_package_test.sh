@@ -26,6 +26,7 @@ dpkg-deb -x "$package" "$root"
 # Every file it installs, and nothing of the portable folder.
 files=$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 expected='usr/bin/zel2007
+usr/lib/x86_64-linux-gnu/zel2007/libzel2007_print.so
 usr/share/applications/se.zel.zel2007.desktop
 usr/share/doc/zel2007/changelog.gz
 usr/share/doc/zel2007/copyright
@@ -45,6 +46,10 @@ others=$(dpkg-deb -c "$package" | awk '$2 != "root/root"')
 file "$root/usr/bin/zel2007" | grep -q 'ELF 64-bit LSB pie executable, x86-64.*, stripped' ||
     fail "the program is not a stripped x86-64 executable: $(file "$root/usr/bin/zel2007")"
 diff -r "$src/app/System" "$root/usr/share/zel2007/System" || fail "System differs from app/System"
+# The print preview module, which alone needs Qt's print support, is found in the package's private library folder.
+readelf -d "$root/usr/bin/zel2007" | grep -qF 'Library runpath: [$ORIGIN:$ORIGIN/../lib/x86_64-linux-gnu/zel2007]' ||
+    fail "the program does not look for its print module where the package puts it"
+[ "$(stat -c %a "$root/usr/lib/x86_64-linux-gnu/zel2007/libzel2007_print.so")" = 644 ] || fail "the print module is executable"
 
 entry=$root/usr/share/applications/se.zel.zel2007.desktop
 for line in "Exec=zel2007" "Icon=zel2007" "Name=ZEL Beställningar" "Categories=Office;"; do

@@ -32,9 +32,16 @@ done
 diff -r "$src/app/System" "$app/System" || fail "System differs from app/System"
 file "$app/zel2007.png" | grep -q "PNG image data, 256 x 256" || fail "icon is not a 256 px PNG"
 
-# Qt must come from the system, not from the tree the archive was made in.
-if readelf -d "$app/zel2007" | grep -E 'RPATH|RUNPATH'; then
-    fail "the program carries a library search path"
+# Qt must come from the system, not from the tree the archive was made in; the print preview
+# module, loaded on the first preview, from beside the program.
+runpath=$(readelf -d "$app/zel2007" | grep -E 'RPATH|RUNPATH' || true)
+case $runpath in
+*'[$ORIGIN:$ORIGIN/../lib/x86_64-linux-gnu/zel2007]') ;;
+*) fail "the program's library search path is: $runpath" ;;
+esac
+[ "$(stat -c %a "$app/libzel2007_print.so")" = 644 ] || fail "print module missing or executable"
+if ldd "$app/libzel2007_print.so" | grep -q 'not found'; then
+    fail "print module lacks a library"
 fi
 
 # The program starts from the unpacked folder: the probe confirms the language window and
