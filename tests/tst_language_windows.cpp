@@ -1,3 +1,4 @@
+#include "data/data_texts.h"
 #include "data/order_total.h"
 #include "language/language_loader.h"
 #include "language/language_table.h"
@@ -106,6 +107,7 @@ private Q_SLOTS:
     void changedEntryShowsInItsWindow();
     void aboutBoxNamesVersionAndFolder_data();
     void aboutBoxNamesVersionAndFolder();
+    void dataReasonFollowsTheLanguage();
 
 private:
     void chooseLanguage(const QString& name);
@@ -137,6 +139,7 @@ void TestLanguageWindows::cleanup()
     ui::setAnswerWords(QStringLiteral("Ja"), QStringLiteral("Nej"));
     previewTexts() = PreviewTexts{};
     data::totalWords() = data::TotalWords{};
+    data::resetDataTexts();
     m_folder.reset();
 }
 
@@ -165,7 +168,7 @@ void TestLanguageWindows::shippedFilesHaveTheNumbersTheWindowsRead()
     QSet<int> asked = Module2::askedTextNumbers();
     asked.remove(0);
     QCOMPARE(sorted(asked), sorted(shipped));
-    QCOMPARE(shipped.size(), 193);
+    QCOMPARE(shipped.size(), 270);
 
     language::LanguageTable english;
     QCOMPARE(language::loadLanguageTable(m_folder->file(QStringLiteral("System/Language/English.lng")), english,
@@ -267,6 +270,25 @@ void TestLanguageWindows::aboutBoxNamesVersionAndFolder()
     QCOMPARE(ui::MessageBoxScript::shown().at(0).prompt, prompt.arg(QDir::toNativeSeparators(m_folder->path())));
     QCOMPARE(ui::MessageBoxScript::shown().at(0).title, title);
     QCOMPARE(ui::MessageBoxScript::shown().at(0).style, int(ui::vbOKOnly + ui::vbInformation));
+}
+
+void TestLanguageWindows::dataReasonFollowsTheLanguage()
+{
+    // The reason is put together in the data layer from two entries; English first, then back to Swedish.
+    const QStringList prompts{
+        QStringLiteral("The name must not contain quotation marks (\"): the list cannot store them."),
+        QStringLiteral("Namnet får inte innehålla citattecken (\"): listan kan inte spara dem.")};
+    for (const QString& language : {QStringLiteral("English"), QStringLiteral("Svenska")}) {
+        chooseLanguage(language);
+        frmLeverantorLista* list = frmLeverantorLista::instance();
+        list->txtNamn->setText(QStringLiteral("Ahlsell \"AB\""));
+        list->txtNummer->setText(QStringLiteral("1002"));
+        ui::MessageBoxScript::answerNext(ui::vbOK);
+        list->cmdLaggTill->click();
+        QCOMPARE(ui::MessageBoxScript::shown().last().prompt, prompts.at(language == QStringLiteral("Svenska")));
+    }
+    QCOMPARE(swedishIn({ui::MessageBoxScript::shown().first().prompt}), QStringList());
+    QCOMPARE(ui::MessageBoxScript::shown().size(), 2);
 }
 
 QTEST_MAIN(TestLanguageWindows)

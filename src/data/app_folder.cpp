@@ -1,5 +1,6 @@
 #include "data/app_folder.h"
 
+#include "data/data_texts.h"
 #include "data/text_file.h"
 
 #include <QCoreApplication>
@@ -46,9 +47,7 @@ bool seedFolder(const QString& from, const QString& to, QString* error)
 
 QString cannotStart(const QString& reason)
 {
-    return QStringLiteral("ZEL2007 kan inte starta, eftersom mappen för programmets data inte kunde göras i "
-                          "ordning.\n\n%1")
-        .arg(reason);
+    return dataText(DataText::CannotStart).arg(reason);
 }
 } // namespace
 
@@ -74,7 +73,7 @@ bool settleApplicationFolder(const QString& executableFolder, QString* error)
     }
     const QString shipped = shippedSystemFolder(executableFolder);
     if (shipped.isEmpty()) {
-        *error = cannotStart(QStringLiteral("Programmets System-filer finns varken i %1 eller i %2.")
+        *error = cannotStart(dataText(DataText::NoSystemFiles)
                                  .arg(QDir::toNativeSeparators(executableFolder + QStringLiteral("/System")),
                                       QDir::toNativeSeparators(QDir::cleanPath(
                                           executableFolder + QStringLiteral("/../share/zel2007/System")))));
@@ -85,7 +84,7 @@ bool settleApplicationFolder(const QString& executableFolder, QString* error)
     // Missing shipped files are copied at every start, so a first start cut short is made whole.
     if (own.isEmpty() || !makeFolder(own + QStringLiteral("/Order"), &reason) ||
         !seedFolder(shipped, own + QStringLiteral("/System"), &reason)) {
-        *error = cannotStart(reason.isEmpty() ? QStringLiteral("Hemmappen är okänd.") : reason);
+        *error = cannotStart(reason.isEmpty() ? dataText(DataText::NoHomeFolder) : reason);
         return false;
     }
     setApplicationFolder(own);

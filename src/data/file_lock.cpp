@@ -1,5 +1,6 @@
 #include "data/file_lock.h"
 
+#include "data/data_texts.h"
 #include "data/text_file.h"
 
 #include <QDir>
@@ -25,17 +26,16 @@ bool FileLock::acquire(QString* error)
     QString reason;
     switch (m_lock.error()) {
     case QLockFile::LockFailedError:
-        reason = QStringLiteral("filen är upptagen av ett annat program; försök igen om en stund");
+        reason = dataText(DataText::FileBusy);
         break;
     case QLockFile::PermissionError:
-        reason = QStringLiteral("åtkomst nekad till mappen");
+        reason = dataText(DataText::FolderAccessDenied);
         break;
     default:
-        reason = QStringLiteral("låsfilen kunde inte skapas");
+        reason = dataText(DataText::LockNotCreated);
         break;
     }
-    *error = QStringLiteral("Kunde inte skriva filen %1: %2.")
-                 .arg(quotedForMessage(QDir::toNativeSeparators(m_path)), reason);
+    *error = dataText(DataText::CannotWriteFile).arg(quotedForMessage(QDir::toNativeSeparators(m_path)), reason);
     return false;
 }
 

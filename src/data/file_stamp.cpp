@@ -1,5 +1,6 @@
 #include "data/file_stamp.h"
 
+#include "data/data_texts.h"
 #include "data/text_file.h"
 
 #include <QFile>
@@ -63,8 +64,7 @@ QuickRead readSmallFile(const QString& path, qint64 limit, QByteArray* bytes, Fi
         result = QuickRead::Failed;
     } else if (!S_ISREG(st.st_mode)) {
         *stamp = stampOf(st);
-        *reason = S_ISDIR(st.st_mode) ? QStringLiteral("sökvägen är en mapp, ingen vanlig fil")
-                                      : QStringLiteral("filen är ingen vanlig fil");
+        *reason = S_ISDIR(st.st_mode) ? dataText(DataText::PathIsFolderNotFile) : dataText(DataText::NotRegularFile);
         result = QuickRead::Failed;
     } else if (st.st_size > limit) {
         *stamp = stampOf(st);

@@ -1,6 +1,7 @@
 #include "data/order_delivery.h"
 
 #include "data/app_folder.h"
+#include "data/data_texts.h"
 #include "data/file_lock.h"
 #include "data/order_changes.h"
 #include "data/order_files.h"
@@ -38,9 +39,7 @@ bool appendDeliveries(const QString& orderNumber, const QVector<DeliveryRecord>&
     for (const DeliveryRecord& record : records) {
         for (const QString& field : record.fields()) {
             if (holdsRecordBreak(field)) {
-                *error = QStringLiteral("Leveransen skrevs inte i %1: värdet %2 innehåller ett citattecken eller en "
-                                        "radbrytning, som filen inte kan lagra.")
-                             .arg(quotedForMessage(path), quotedForMessage(field));
+                *error = dataText(DataText::DeliveryValueBreak).arg(quotedForMessage(path), quotedForMessage(field));
                 return false;
             }
         }
@@ -69,11 +68,11 @@ bool readDeliveries(const QString& orderNumber, QVector<DeliveryRecord>* records
         if (numberOk && position >= 1)
             records->append({fields.at(0), position, fields.at(2), fields.at(3)});
         else
-            damaged << QStringLiteral("med radnummer \"%1\"").arg(quotedForMessage(fields.at(1)));
+            damaged << dataText(DataText::DeliveryLineNumber).arg(quotedForMessage(fields.at(1)));
     }
     if (damaged.isEmpty())
         return true;
-    *error = QStringLiteral("Leveranserna i %1 är skadade på rad %2; de raderna räknas inte.")
+    *error = dataText(DataText::DeliveriesDamaged)
                  .arg(quotedForMessage(path), quotedForMessage(damaged.join(QStringLiteral(", "))));
     return false; // the whole records stay in *records
 }
@@ -120,7 +119,7 @@ QVector<LineDelivery> lineDeliveries(const QVector<OrderLine>& lines, const QVec
             line->received += *quantity;
         else if (ignored)
             ignored->append(
-                QStringLiteral("%1 rad %2 (%3)")
+                dataText(DataText::DeliveryIgnored)
                     .arg(record.date, QString::number(record.line), quotedForMessage(record.articleNumber)));
     }
     return result;
@@ -150,8 +149,7 @@ bool planDelivery(const QVector<OrderLine>& lines, const QVector<LineDelivery>& 
     records->clear();
     overReceipts->clear();
     if (!QDate::fromString(date, QStringLiteral("yyyy-MM-dd")).isValid()) {
-        *error = QStringLiteral("Leveransdatumet \"%1\" är inget datum; skriv det som ÅÅÅÅ-MM-DD.")
-                     .arg(quotedForMessage(date));
+        *error = dataText(DataText::DeliveryDateInvalid).arg(quotedForMessage(date));
         return false;
     }
     for (int i = 0; i < lines.size() && i < now.size() && i < standing.size(); ++i) {
@@ -167,7 +165,7 @@ bool planDelivery(const QVector<OrderLine>& lines, const QVector<LineDelivery>& 
         const std::optional<ExactDecimal> quantity = ExactDecimal::parse(typed);
         if (!quantity || quantity->isNegative()) {
             *error =
-                QStringLiteral("Rad %1 (%2): \"%3\" är inget antal som kan tas emot.")
+                dataText(DataText::DeliveryQuantityInvalid)
                     .arg(QString::number(i + 1), quotedForMessage(lines.at(i).articleNumber), quotedForMessage(typed));
             records->clear(); // half a delivery is no delivery
             overReceipts->clear();
@@ -219,8 +217,7 @@ bool basketEditAllowed(const QString& orderNumber, int row, const OrderLine* cha
     if (records.isEmpty())
         return true;
     if (!changed) {
-        *error = QStringLiteral("Orderraden kan inte tas bort: ordern har leveranser, som hör till raderna i "
-                                "den ordning de står.");
+        *error = dataText(DataText::LineHasDeliveries);
         return false;
     }
     QVector<OrderLine> lines;
@@ -233,14 +230,12 @@ bool basketEditAllowed(const QString& orderNumber, int row, const OrderLine* cha
     for (const DeliveryRecord& record : records)
         hasRecords = hasRecords || record.line == row + 1;
     if (hasRecords && changed->articleNumber != lines.at(row).articleNumber) {
-        *error = QStringLiteral("Artikelnumret kan inte ändras: raden har leveranser för artikel %1.")
-                     .arg(quotedForMessage(lines.at(row).articleNumber));
+        *error = dataText(DataText::ArticleHasDeliveries).arg(quotedForMessage(lines.at(row).articleNumber));
         return false;
     }
     const std::optional<ExactDecimal> quantity = ExactDecimal::parse(changed->quantity);
     if (standing.numeric && !standing.received.isZero() && (!quantity || *quantity < standing.received)) {
-        *error = QStringLiteral("Antalet kan inte bli mindre än det som redan har levererats (%1).")
-                     .arg(standing.received.toString());
+        *error = dataText(DataText::QuantityBelowDelivered).arg(standing.received.toString());
         return false;
     }
     return true;

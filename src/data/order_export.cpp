@@ -1,6 +1,7 @@
 #include "data/order_export.h"
 
 #include "data/app_folder.h"
+#include "data/data_texts.h"
 #include "data/order_delivery.h"
 #include "data/order_files.h"
 #include "data/order_total.h"
@@ -143,10 +144,10 @@ Block formatBlock(const QStringList& orders, int from, int to, const std::atomic
 
 QString writeFailure(const QString& path, int code)
 {
-    const QString reason = code == ENOSPC || code == EDQUOT  ? QStringLiteral("disken är full")
-                           : code == EACCES || code == EPERM ? QStringLiteral("åtkomst nekad")
-                                                             : QStringLiteral("skrivfel (felnummer %1)").arg(code);
-    return QStringLiteral("Kunde inte skriva filen %1: %2.").arg(QDir::toNativeSeparators(path), reason);
+    const QString reason = code == ENOSPC || code == EDQUOT  ? dataText(DataText::DiskFull)
+                           : code == EACCES || code == EPERM ? dataText(DataText::AccessDenied)
+                                                             : dataText(DataText::WriteErrorNumber).arg(code);
+    return dataText(DataText::CannotWriteFile).arg(QDir::toNativeSeparators(path), reason);
 }
 // The export is for the bookkeeper and never lands on the program's own files: not in Order or
 // System (a link to them included), not through a link, not over a read-only file.
@@ -158,8 +159,7 @@ bool mayExportTo(const QString& path, QString* error)
     for (const QString& own : {QStringLiteral("\\Order"), QStringLiteral("\\System")}) {
         const QString ownFolder = QFileInfo(dataPath(own)).canonicalFilePath();
         if (!ownFolder.isEmpty() && (folder == ownFolder || folder.startsWith(ownFolder + QLatin1Char('/')))) {
-            *error = QStringLiteral("Exporten skrevs inte till %1: mappen %2 hör till programmet och får bara "
-                                    "innehålla dess egna filer. Välj en annan mapp.")
+            *error = dataText(DataText::ExportIntoOwnFolder)
                          .arg(quotedForMessage(QDir::toNativeSeparators(path)), QDir::toNativeSeparators(ownFolder));
             return false;
         }
@@ -217,8 +217,8 @@ bool exportOrders(const QString& path, ExportResult* result, QString* error, con
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("Kunde inte skapa filen %1: %2.")
-                     .arg(QDir::toNativeSeparators(path), QStringLiteral("åtkomst nekad eller mappen finns inte"));
+        *error = dataText(DataText::CannotCreateFile)
+                     .arg(QDir::toNativeSeparators(path), dataText(DataText::AccessDeniedOrNoFolder));
         return false;
     }
 

@@ -1,6 +1,7 @@
 #include "data/order_files.h"
 
 #include "data/app_folder.h"
+#include "data/data_texts.h"
 #include "data/file_lock.h"
 #include "data/order_changes.h"
 #include "data/order_delivery.h"
@@ -55,16 +56,17 @@ bool basketRecord(const QString& line, QStringList* fields)
 // split the record: every value after it would shift into the wrong field. No path may write one.
 bool fieldsFit(const OrderLine& line, const QString& path, QString* error)
 {
-    static const QStringList names{QStringLiteral("Artikelnr"), QStringLiteral("Benämning"), QStringLiteral("A-pris"),
-                                   QStringLiteral("Antal"), QStringLiteral("Enhet")};
+    // Looked up when needed, so that a language chosen later names the field in its own words.
+    static constexpr DataText names[] = {DataText::OrderFieldArticle, DataText::OrderFieldText,
+                                         DataText::OrderFieldPrice, DataText::OrderFieldQuantity,
+                                         DataText::OrderFieldUnit};
     const QStringList fields = line.fields();
     for (int i = 0; i < fields.size(); ++i) {
         const QString& value = fields.at(i);
         if (value.contains(QLatin1Char('"')) || value.contains(QLatin1Char('\r')) ||
             value.contains(QLatin1Char('\n'))) {
-            *error = QStringLiteral("Orderraden sparades inte i %1: fältet %2 (%3) innehåller ett citattecken eller en "
-                                    "radbrytning, som orderfilen inte kan lagra. Ta bort tecknet och försök igen.")
-                         .arg(quotedForMessage(path), names.at(i), quotedForMessage(value));
+            *error = dataText(DataText::OrderFieldBreak)
+                         .arg(quotedForMessage(path), dataText(names[i]), quotedForMessage(value));
             return false;
         }
     }
@@ -107,9 +109,7 @@ bool editBasket(const QString& orderNumber, int row, const OrderLine& expected, 
         return OrderChanges::announce(
             orderNumber, replaceFile(path, bytes.left(raw.start) + replacement + bytes.mid(raw.end), error));
     }
-    *error = QStringLiteral("Orderraden finns inte längre som den visas i %1; filen har ändrats av något annat. "
-                            "Ingenting ändrades.")
-                 .arg(quotedForMessage(path));
+    *error = dataText(DataText::OrderLineChanged).arg(quotedForMessage(path));
     return false;
 }
 } // namespace
@@ -158,7 +158,7 @@ bool readOrderData(const QString& orderNumber, QStringList* values, QString* err
     while (values->size() < kOrderDataLines && !reader.atEnd())
         values->append(reader.readLine());
     if (values->size() < kOrderDataLines) {
-        *error = QStringLiteral("Orderfilen %1 är ofullständig: den har %2 rader av %3.")
+        *error = dataText(DataText::OrderFileIncomplete)
                      .arg(quotedForMessage(path), QString::number(values->size()), QString::number(kOrderDataLines));
         return false;
     }
@@ -234,7 +234,7 @@ bool orderBasketLines(const QString& text, const QString& path, QVector<OrderLin
         lines->append(OrderLine::fromFields(fields));
     if (damaged.isEmpty())
         return true;
-    *error = QStringLiteral("Orderraderna i %1 är skadade på rad %2; de raderna visas inte.")
+    *error = dataText(DataText::OrderLinesDamaged)
                  .arg(quotedForMessage(path), quotedForMessage(damaged.join(QStringLiteral(", "))));
     return false; // the whole lines stay in *lines
 }
@@ -262,7 +262,7 @@ bool writeOrderStatus(const QString& orderNumber, const QString& status, QString
         return false;
     const QVector<RawLine> lines = rawLines(bytes);
     if (lines.size() < kOrderDataLines) {
-        *error = QStringLiteral("Orderfilen %1 är ofullständig: den har %2 rader av %3.")
+        *error = dataText(DataText::OrderFileIncomplete)
                      .arg(quotedForMessage(path), QString::number(lines.size()), QString::number(kOrderDataLines));
         return false;
     }

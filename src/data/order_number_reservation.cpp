@@ -1,6 +1,7 @@
 #include "data/order_number_reservation.h"
 
 #include "data/app_folder.h"
+#include "data/data_texts.h"
 #include "data/order_files.h"
 #include "data/order_folder_tidy.h"
 #include "data/order_number.h"
@@ -74,8 +75,7 @@ QString OrderNumberReservation::reserveFree(const QDateTime& moment, QString* er
         if (!lock->tryLock(0)) {
             if (lock->error() == QLockFile::LockFailedError)
                 continue; // another window holds it
-            *error = QStringLiteral("Ordernumret kunde inte reserveras i %1: åtkomst nekad till mappen.")
-                         .arg(quotedForMessage(dataPath(QStringLiteral("\\Order"))));
+            *error = dataText(DataText::NumberNotReserved).arg(quotedForMessage(dataPath(QStringLiteral("\\Order"))));
             release();
             return formatOrderNumber(candidate);
         }
@@ -89,7 +89,7 @@ QString OrderNumberReservation::reserveFree(const QDateTime& moment, QString* er
         m_number = number;
         return number;
     }
-    *error = QStringLiteral("Alla ordernummer för en vecka framåt är upptagna.");
+    *error = dataText(DataText::NumbersTaken);
     release();
     return formatOrderNumber(moment);
 }

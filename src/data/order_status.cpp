@@ -1,5 +1,6 @@
 #include "data/order_status.h"
 
+#include "data/data_texts.h"
 #include "data/order_files.h"
 #include "data/reference_list.h"
 
@@ -26,7 +27,7 @@ bool writeListedStatus(const QString& orderNumber, int id, QString* status, QStr
             return writeOrderStatus(orderNumber, *status, error);
         }
     }
-    *error = QStringLiteral("Statuslistan har ingen status %1, så orderns status är oförändrad.").arg(id);
+    *error = dataText(DataText::NoSuchStatus).arg(id);
     return false;
 }
 

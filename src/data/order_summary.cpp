@@ -1,5 +1,6 @@
 #include "data/order_summary.h"
 
+#include "data/data_texts.h"
 #include "data/order_files.h"
 #include "data/order_total.h"
 #include "data/order_void.h"
@@ -51,10 +52,10 @@ bool readData(const QString& entry, OrderSummary* summary, QStringList* values)
     QString reason;
     switch (readSmallFile(path, kQuickReadLimit, &bytes, &summary->stamps.data, &reason)) {
     case QuickRead::Missing:
-        summary->problem = QStringLiteral("Orderfilen saknas");
+        summary->problem = dataText(DataText::ProblemNoDataFile);
         return false;
     case QuickRead::Failed:
-        summary->problem = QStringLiteral("Orderfilen kan inte läsas: %1").arg(reason);
+        summary->problem = dataText(DataText::ProblemDataUnreadable).arg(reason);
         return false;
     case QuickRead::TooLarge:
         if (!readOrderData(entry, values, &reason)) {
@@ -70,7 +71,7 @@ bool readData(const QString& entry, OrderSummary* summary, QStringList* values)
     while (values->size() < kOrderDataLines && !reader.atEnd())
         values->append(reader.readLine());
     if (values->size() < kOrderDataLines) {
-        summary->problem = QStringLiteral("Orderfilen är ofullständig: %1 rader av %2")
+        summary->problem = dataText(DataText::ProblemDataIncomplete)
                                .arg(QString::number(values->size()), QString::number(kOrderDataLines));
         return false;
     }
@@ -98,11 +99,11 @@ void readBasket(const QString& entry, OrderSummary* summary)
     case QuickRead::Read:
         // Damaged records are left out; the whole ones still count.
         if (!orderBasketLines(decodeWindows1252(bytes), path, &lines, &reason) && summary->problem.isEmpty())
-            summary->problem = QStringLiteral("Orderraderna är delvis skadade");
+            summary->problem = dataText(DataText::ProblemLinesDamaged);
         break;
     case QuickRead::Failed:
         if (summary->problem.isEmpty())
-            summary->problem = QStringLiteral("Orderraderna kan inte läsas: %1").arg(reason);
+            summary->problem = dataText(DataText::ProblemLinesUnreadable).arg(reason);
         return;
     }
     const OrderTotal total = orderTotal(lines);
@@ -156,11 +157,11 @@ OrderSummary readOrderSummary(const QString& entry)
     summary.stamps.data.known = true;
     summary.stamps.basket.known = true;
     if (entry.isEmpty()) {
-        summary.problem = QStringLiteral("Tom rad i orderlistan");
+        summary.problem = dataText(DataText::ProblemEmptyEntry);
         return summary;
     }
     if (!namesOrderFiles(entry)) {
-        summary.problem = QStringLiteral("Inget ordernummer");
+        summary.problem = dataText(DataText::ProblemNoNumber);
         return summary;
     }
     QStringList values;

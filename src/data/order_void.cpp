@@ -1,5 +1,6 @@
 #include "data/order_void.h"
 
+#include "data/data_texts.h"
 #include "data/file_lock.h"
 #include "data/order_changes.h"
 #include "data/order_delivery.h"
@@ -46,9 +47,7 @@ bool voidOrder(const QString& entry, int occurrence, VoidOutcome* outcome, QStri
     tidyOrderFolderOnce();
     // An order open in a window is still being written; its files must stay until it is left.
     if (withFiles && isOrderNumberHeld(entry)) {
-        *error = QStringLiteral("Ordern %1 är öppen i ett orderfönster, i det här eller ett annat program. "
-                                "Den kan makuleras när fönstret har lämnat den.")
-                     .arg(quotedForMessage(entry));
+        *error = dataText(DataText::OrderOpenElsewhere).arg(quotedForMessage(entry));
         return false;
     }
     const QString dataFile = withFiles ? orderDataPath(entry) : QString();

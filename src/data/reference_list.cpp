@@ -1,6 +1,7 @@
 #include "data/reference_list.h"
 
 #include "data/app_folder.h"
+#include "data/data_texts.h"
 #include "data/record_io.h"
 #include "data/text_file.h"
 
@@ -24,7 +25,7 @@ bool readReferenceList(const QString& relativePath, QVector<QStringList>* record
     QStringList fields;
     while (!reader.atEnd()) {
         if (!reader.readFields(kFieldsPerRecord, &fields)) {
-            *error = QStringLiteral("Filen %1 är felaktig: den slutar mitt i en post, post %2 saknar sitt andra fält.")
+            *error = dataText(DataText::RecordCutShort)
                          .arg(quotedForMessage(QDir::toNativeSeparators(path)), QString::number(read.size() + 1));
             return false;
         }

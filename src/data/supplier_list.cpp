@@ -1,6 +1,7 @@
 #include "data/supplier_list.h"
 
 #include "data/app_folder.h"
+#include "data/data_texts.h"
 #include "data/file_lock.h"
 #include "data/reference_list.h"
 #include "data/text_codec.h"
@@ -120,28 +121,28 @@ QString recordField(const QString& value)
 QString valueProblem(const QString& value, const QString& what)
 {
     if (value.contains(QLatin1Char('"')))
-        return QStringLiteral("%1 får inte innehålla citattecken (\"): listan kan inte spara dem.").arg(what);
+        return dataText(DataText::SupplierQuote).arg(what);
     if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
-        return QStringLiteral("%1 får bara vara en rad.").arg(what);
+        return dataText(DataText::SupplierOneLine).arg(what);
     if (decodeWindows1252(encodeWindows1252(value)) != value)
-        return QStringLiteral("%1 innehåller tecken som listan inte kan spara.").arg(what);
+        return dataText(DataText::SupplierCharacters).arg(what);
     return QString();
 }
 
 QString problemWith(const QVector<RecordSpan>& spans, int row, const QString& name, const QString& number)
 {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("Skriv leverantörens namn.");
+        return dataText(DataText::SupplierNameMissing);
     if (number.trimmed().isEmpty())
-        return QStringLiteral("Skriv leverantörens nummer.");
-    QString problem = valueProblem(name, QStringLiteral("Namnet"));
+        return dataText(DataText::SupplierNumberMissing);
+    QString problem = valueProblem(name, dataText(DataText::SupplierName));
     if (problem.isEmpty())
-        problem = valueProblem(number, QStringLiteral("Numret"));
+        problem = valueProblem(number, dataText(DataText::SupplierNumber));
     if (!problem.isEmpty())
         return problem;
     for (int i = 0; i < spans.size(); ++i) {
         if (i != row && spans.at(i).fields.value(1).trimmed() == number.trimmed())
-            return QStringLiteral("Numret %1 har redan leverantören %2.")
+            return dataText(DataText::SupplierNumberTaken)
                 .arg(quotedForMessage(number.trimmed()), quotedForMessage(spans.at(i).fields.value(0)));
     }
     return QString();
@@ -160,8 +161,7 @@ template <class Edit> bool editList(QString* error, Edit edit)
         return false;
     const QVector<RecordSpan> spans = SpanReader(bytes).records();
     if (!spans.isEmpty() && spans.last().fields.size() < 2) {
-        *error = QStringLiteral("Filen %1 är felaktig: den slutar mitt i en post. Ingenting ändrades.")
-                     .arg(quotedForMessage(path));
+        *error = dataText(DataText::SupplierListCutShort).arg(quotedForMessage(path));
         return false;
     }
     QByteArray changed;
@@ -174,9 +174,7 @@ bool stillThere(const QVector<RecordSpan>& spans, int row, const QStringList& ex
 {
     if (row >= 0 && row < spans.size() && spans.at(row).fields == expected)
         return true;
-    *error = QStringLiteral("Leverantören finns inte längre som den visas i %1; filen har ändrats av något annat. "
-                            "Ingenting ändrades.")
-                 .arg(quotedForMessage(listPath()));
+    *error = dataText(DataText::SupplierChanged).arg(quotedForMessage(listPath()));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "data/text_file.h"
 
+#include "data/data_texts.h"
 #include "data/text_codec.h"
 
 #include <QDateTime>
@@ -46,39 +47,39 @@ QString reasonForErrno(int code, const QString& path)
     switch (code) {
     case ENOENT:
         if (!QFileInfo(folderOf(path)).isDir())
-            return QStringLiteral("mappen %1 finns inte").arg(shown(folderOf(path)));
-        return QStringLiteral("filen finns inte");
+            return dataText(DataText::FolderMissing).arg(shown(folderOf(path)));
+        return dataText(DataText::FileMissing);
     case EACCES:
     case EPERM:
-        return QStringLiteral("åtkomst nekad");
+        return dataText(DataText::AccessDenied);
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("disken är full");
+        return dataText(DataText::DiskFull);
     case ELOOP:
-        return QStringLiteral("filen är en symbolisk länk");
+        return dataText(DataText::FileIsLink);
     case EISDIR:
-        return QStringLiteral("sökvägen är en mapp");
+        return dataText(DataText::PathIsFolder);
     case ENOTDIR:
-        return QStringLiteral("en del av sökvägen är ingen mapp");
+        return dataText(DataText::PathPartNotFolder);
     case EROFS:
-        return QStringLiteral("disken är skrivskyddad");
+        return dataText(DataText::DiskReadOnly);
     case EFBIG:
-        return QStringLiteral("filen är för stor");
+        return dataText(DataText::FileTooLarge);
     case EIO:
-        return QStringLiteral("läs- eller skrivfel på disken");
+        return dataText(DataText::DiskIoError);
     case ENXIO:
-        return QStringLiteral("filen är ingen vanlig fil");
+        return dataText(DataText::NotRegularFile);
     default:
-        return QStringLiteral("oväntat systemfel (felnummer %1)").arg(code);
+        return dataText(DataText::UnexpectedError).arg(code);
     }
 }
 
 namespace {
 
-QString failure(const QString& what, const QString& path, const QString& reason)
+QString failure(DataText what, const QString& path, const QString& reason)
 {
     // One arg() call, so that a "%1" inside the path is never read as a placeholder.
-    return QStringLiteral("%1 %2: %3.").arg(what, shown(path), reason);
+    return dataText(what).arg(shown(path), reason);
 }
 
 // What stands at path, without following a link and without opening it (opening a pipe blocks).
@@ -87,7 +88,7 @@ QString kindProblem(const struct stat& st, Links links, const QString& path)
 {
     if (S_ISLNK(st.st_mode)) {
         if (links == Links::Refuse)
-            return QStringLiteral("filen är en symbolisk länk");
+            return dataText(DataText::FileIsLink);
         struct stat target
         {
         };
@@ -96,11 +97,11 @@ QString kindProblem(const struct stat& st, Links links, const QString& path)
         return kindProblem(target, Links::Refuse, path);
     }
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("sökvägen är en mapp, ingen vanlig fil");
+        return dataText(DataText::PathIsFolderNotFile);
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("filen är ingen vanlig fil");
+        return dataText(DataText::NotRegularFile);
     if (st.st_size > kMaxFileSize)
-        return QStringLiteral("filen är för stor (över %1 MB)").arg(kMaxFileSize / (1024 * 1024));
+        return dataText(DataText::FileOverSizeLimit).arg(kMaxFileSize / (1024 * 1024));
     return QString();
 }
 
@@ -112,9 +113,9 @@ QString problemOfFolder(const QString& folder)
     {
     };
     if (::stat(nativePath(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
-        return QStringLiteral("mappen %1 finns inte").arg(shown(folder));
+        return dataText(DataText::FolderMissing).arg(shown(folder));
     if (!(st.st_mode & S_IWUSR) || ::access(nativePath(folder).constData(), W_OK | X_OK) != 0)
-        return QStringLiteral("åtkomst nekad till mappen");
+        return dataText(DataText::FolderAccessDenied);
     return QString();
 }
 
@@ -140,9 +141,9 @@ QString writeProblem(const QString& path, bool anySize = false)
     if (!kind.isEmpty())
         return kind;
     if (!(st.st_mode & S_IWUSR))
-        return QStringLiteral("filen är skrivskyddad");
+        return dataText(DataText::FileReadOnly);
     if (::access(nativePath(path).constData(), W_OK) != 0)
-        return QStringLiteral("åtkomst nekad");
+        return dataText(DataText::AccessDenied);
     return QString();
 }
 
@@ -218,7 +219,7 @@ bool entryExists(const QString& path)
 
 bool readFileBytes(const QString& path, QByteArray* out, QString* error, Links links)
 {
-    const QString what = QStringLiteral("Kunde inte öppna filen");
+    const DataText what = DataText::CannotOpenFile;
     struct stat st
     {
     };
@@ -241,7 +242,7 @@ bool readFileBytes(const QString& path, QByteArray* out, QString* error, Links l
         return false;
     }
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        *error = failure(what, path, QStringLiteral("filen är ingen vanlig fil"));
+        *error = failure(what, path, dataText(DataText::NotRegularFile));
         return false;
     }
 
@@ -252,8 +253,8 @@ bool readFileBytes(const QString& path, QByteArray* out, QString* error, Links l
     for (;;) {
         if (filled == bytes.size()) {
             if (bytes.size() > kMaxFileSize) {
-                *error = failure(QStringLiteral("Kunde inte läsa filen"), path,
-                                 QStringLiteral("filen är för stor (över %1 MB)").arg(kMaxFileSize / (1024 * 1024)));
+                *error = failure(DataText::CannotReadFile, path,
+                                 dataText(DataText::FileOverSizeLimit).arg(kMaxFileSize / (1024 * 1024)));
                 return false;
             }
             // The file may have grown since fstat; read on until its real end.
@@ -263,7 +264,7 @@ bool readFileBytes(const QString& path, QByteArray* out, QString* error, Links l
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            *error = failure(QStringLiteral("Kunde inte läsa filen"), path, reasonForErrno(errno, path));
+            *error = failure(DataText::CannotReadFile, path, reasonForErrno(errno, path));
             return false;
         }
         if (got == 0)
@@ -289,7 +290,7 @@ bool canWriteFile(const QString& path, QString* error)
     const QString problem = writeProblem(path);
     if (problem.isEmpty())
         return true;
-    *error = failure(QStringLiteral("Kunde inte skriva filen"), path, problem);
+    *error = failure(DataText::CannotWriteFile, path, problem);
     return false;
 }
 
@@ -298,20 +299,20 @@ bool canReplaceWhole(const QString& path, QString* error)
     const QString problem = writeProblem(path, true);
     if (problem.isEmpty())
         return true;
-    *error = failure(QStringLiteral("Kunde inte skriva filen"), path, problem);
+    *error = failure(DataText::CannotWriteFile, path, problem);
     return false;
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    const QString what = QStringLiteral("Kunde inte skriva filen");
+    const DataText what = DataText::CannotWriteFile;
     if (!canWriteFile(path, error))
         return false;
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error =
-            failure(what, path, writeProblem(path).isEmpty() ? QStringLiteral("åtkomst nekad") : writeProblem(path));
+            failure(what, path, writeProblem(path).isEmpty() ? dataText(DataText::AccessDenied) : writeProblem(path));
         return false;
     }
     // The bytes go straight to the temporary file and are flushed to disk here, where every failure
@@ -325,8 +326,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error)
     errno = 0;
     if (!file.commit()) {
         const int code = errno;
-        *error =
-            failure(what, path, code != 0 ? reasonForErrno(code, path) : QStringLiteral("filen kunde inte bytas ut"));
+        *error = failure(what, path, code != 0 ? reasonForErrno(code, path) : dataText(DataText::FileNotReplaced));
         return false;
     }
     return true;
@@ -334,7 +334,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error)
 
 bool appendToFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    const QString what = QStringLiteral("Kunde inte skriva till filen");
+    const DataText what = DataText::CannotWriteToFile;
     const QString problem = writeProblem(path);
     if (!problem.isEmpty()) {
         *error = failure(what, path, problem);
@@ -351,7 +351,7 @@ bool appendToFile(const QString& path, const QByteArray& bytes, QString* error)
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
-        *error = failure(what, path, QStringLiteral("filen är ingen vanlig fil"));
+        *error = failure(what, path, dataText(DataText::NotRegularFile));
         return false;
     }
 
@@ -383,13 +383,13 @@ bool makeFolder(const QString& path, QString* error)
     if (::stat(nativePath(folder).constData(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
             return true;
-        *error = failure(QStringLiteral("Kunde inte skapa mappen"), folder, QStringLiteral("där finns en fil"));
+        *error = failure(DataText::CannotCreateFolder, folder, dataText(DataText::FileInTheWay));
         return false;
     }
     if (folderOf(folder) != folder && !makeFolder(folderOf(folder), error))
         return false;
     if (::mkdir(nativePath(folder).constData(), 0777) != 0 && errno != EEXIST) {
-        *error = failure(QStringLiteral("Kunde inte skapa mappen"), folder, reasonForErrno(errno, folder));
+        *error = failure(DataText::CannotCreateFolder, folder, reasonForErrno(errno, folder));
         return false;
     }
     return true;
@@ -400,7 +400,7 @@ bool canWriteInFolder(const QString& folder, QString* error)
     const QString problem = problemOfFolder(folder);
     if (problem.isEmpty())
         return true;
-    *error = failure(QStringLiteral("Kunde inte skriva i mappen"), folder, problem);
+    *error = failure(DataText::CannotWriteInFolder, folder, problem);
     return false;
 }
 
@@ -412,7 +412,7 @@ bool copyFileIfMissing(const QString& from, const QString& to, bool* copied, QSt
     QByteArray bytes;
     if (!readFileBytes(from, &bytes, error, Links::Follow))
         return false;
-    const QString what = QStringLiteral("Kunde inte kopiera till filen");
+    const DataText what = DataText::CannotCopyToFile;
     const QString problem = folderProblem(to);
     if (!problem.isEmpty()) {
         *error = failure(what, to, problem);
@@ -489,14 +489,14 @@ bool canDeleteFile(const QString& path, QString* error)
         return true;
     QString problem;
     if (S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
-        problem = QStringLiteral("filen är skrivskyddad");
+        problem = dataText(DataText::FileReadOnly);
     else if (S_ISDIR(st.st_mode))
-        problem = QStringLiteral("sökvägen är en mapp");
+        problem = dataText(DataText::PathIsFolder);
     else
         problem = folderProblem(path);
     if (problem.isEmpty())
         return true;
-    *error = failure(QStringLiteral("Kunde inte ta bort filen"), path, problem);
+    *error = failure(DataText::CannotDeleteFile, path, problem);
     return false;
 }
 
@@ -506,7 +506,7 @@ bool deleteFile(const QString& path, QString* error)
         return false;
     // unlink removes a link itself and never follows it.
     if (::unlink(nativePath(path).constData()) != 0) {
-        *error = failure(QStringLiteral("Kunde inte ta bort filen"), path, reasonForErrno(errno, path));
+        *error = failure(DataText::CannotDeleteFile, path, reasonForErrno(errno, path));
         return false;
     }
     return true;

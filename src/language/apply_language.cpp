@@ -1,5 +1,6 @@
 #include "language/apply_language.h"
 
+#include "data/data_texts.h"
 #include "data/order_total.h"
 #include "language/apply_order_entry.h"
 #include "language/apply_order_register.h"
@@ -63,6 +64,17 @@ void applyTotalWords()
         words.leftOut = Module2::LangText(954);
 }
 
+// The reasons and notes the data layer composes (001-099). An entry the file lacks keeps the
+// Swedish words, and nothing of a language chosen before stays behind.
+void applyDataTexts()
+{
+    data::resetDataTexts();
+    for (int number = data::firstDataTextNumber(); number <= data::lastDataTextNumber(); ++number) {
+        if (language::given(number))
+            data::setDataText(number, language::shown(number));
+    }
+}
+
 } // namespace
 
 namespace Module2 {
@@ -71,6 +83,7 @@ void ApplyLanguage()
 {
     applyAnswerWords();
     applyTotalWords();
+    applyDataTexts();
     language::applyPreviewTexts();
     // Nothing is created for the texts' sake: a window takes them when it comes into being, so
     // start-up builds only what it shows. One already open takes them now.

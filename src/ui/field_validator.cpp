@@ -1,5 +1,7 @@
 #include "ui/field_validator.h"
 
+#include "data/data_texts.h"
+
 namespace ui {
 
 FieldValidator::FieldValidator(const QString& forbidden, QObject* parent) : QValidator(parent), m_forbidden(forbidden)
@@ -34,9 +36,8 @@ void FieldValidator::fixup(QString& input) const
 
 QString droppedCharactersNote(const QString& forbidden)
 {
-    return forbidden.contains(QLatin1Char('"'))
-               ? QStringLiteral("Citattecken och radbrytningar kan inte lagras i orderraden och togs bort.")
-               : QStringLiteral("Radbrytningar kan inte lagras i fältet och togs bort.");
+    return forbidden.contains(QLatin1Char('"')) ? data::dataText(data::DataText::DroppedQuotesAndBreaks)
+                                                : data::dataText(data::DataText::DroppedBreaks);
 }
 
 } // namespace ui
