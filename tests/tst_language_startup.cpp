@@ -18,6 +18,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QStyle>
 #include <QTest>
@@ -326,6 +327,8 @@ void TestLanguageStartup::startUp()
     ui::afterFirstPaint([](const QWidget* window) { return qobject_cast<const frmZelOrderNew*>(window) != nullptr; },
                         [orderPainted] { *orderPainted = true; });
     showLanguageWindowAndPressOk(Confirm(how));
+    QElapsedTimer splashSecond;
+    splashSecond.start();
 
     const auto boxes = ui::MessageBoxScript::shown();
     if (loaded) {
@@ -352,6 +355,7 @@ void TestLanguageStartup::startUp()
     QVERIFY(!*orderPainted && frmSplash::existing());
 
     QTRY_VERIFY_WITH_TIMEOUT(frmZelOrderNew::existing() && frmZelOrderNew::existing()->isVisible(), 3000);
+    QVERIFY2(splashSecond.elapsed() >= 900, qPrintable(QString::number(splashSecond.elapsed())));
     QTRY_VERIFY(*orderPainted);
     QTRY_VERIFY(!frmSplash::existing());
     frmZelOrderNew* order = frmZelOrderNew::existing();

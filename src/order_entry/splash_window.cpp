@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
 namespace {
 constexpr int kWidth = 4575;
@@ -58,12 +59,9 @@ QString frmSplash::versionText()
 frmSplash::frmSplash()
 {
     // The second runs from the moment the window is created; building and drawing it is part of it.
-    Timer1 = new QTimer(this);
+    Timer1 = new ui::OnTimeTimer(this, [this] { Timer1_Timer(); });
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may tick up to 50 ms early
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
-    Timer1->start();
+    Timer1->start(1000);
 
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Form1"));

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ui/form.h"
+#include "ui/on_time_timer.h"
 
 #include <QLabel>
-#include <QTimer>
 
 class QFrame;
 
@@ -27,7 +27,7 @@ public:
     QLabel* Image2;
     QLabel* Label2;
     QLabel* Label1;
-    QTimer* Timer1;
+    ui::OnTimeTimer* Timer1;
 
 protected:
     void Form_Load() override;
