@@ -268,7 +268,7 @@ void TestLanguageStartup::shippedFile()
                  m_folder->file(kLanguageFile), table, [] { return std::optional<QString>(QStringLiteral("Svenska")); },
                  &errors),
              qint16(0));
-    QCOMPARE(table.writtenCount(), 271);
+    QCOMPARE(table.writtenCount(), 296);
     QCOMPARE(table.text(501), QStringLiteral("Kopiera"));
     // The data layer's reasons read the same with the Swedish file as without any.
     for (int number = data::firstDataTextNumber(); number <= data::lastDataTextNumber(); ++number)

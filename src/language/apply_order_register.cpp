@@ -5,6 +5,7 @@
 #include "order_register/delivery_dialog.h"
 #include "order_register/order_list_window.h"
 #include "order_register/order_print_preview.h"
+#include "order_register/order_printout.h"
 #include "ui/report_list_view.h"
 
 #include <QCheckBox>
@@ -91,6 +92,24 @@ void applyPreviewTexts()
         texts.noCompanyDetails = Module2::LangText(962);
     if (given(963))
         texts.noPrintSupport = Module2::LangText(963);
+
+    // The printout's words, 964-988, in the order they are printed.
+    PrintoutWords& words = printoutWords();
+    words = PrintoutWords{};
+    QString* const printed[] = {
+        &words.title,       &words.orderNumber,      &words.orderDate,          &words.page,
+        &words.buyer,       &words.supplier,         &words.organisationNumber, &words.vatNumber,
+        &words.telephone,   &words.supplierNumber,   &words.deliveryAddress,    &words.ourReference,
+        &words.customer,    &words.pricesExcludeVat, &words.pricesIncludeVat,   &words.headings[0],
+        &words.headings[1], &words.headings[2],      &words.headings[3],        &words.headings[4],
+        &words.headings[5], &words.totalExcludeVat,  &words.totalIncludeVat,    &words.oneLineLeftOut,
+        &words.linesLeftOut};
+    int number = 964;
+    for (QString* word : printed) {
+        if (given(number))
+            *word = Module2::LangText(number);
+        ++number;
+    }
 }
 
 } // namespace language

@@ -56,7 +56,7 @@ void previewOrder(QWidget* parent, const QString& number, QStringList values, co
     request.parent = parent;
     request.objectName = QStringLiteral("printPreview");
     request.title = previewTexts().title.arg(data::quotedForMessage(number));
-    request.documentName = QStringLiteral("Inköpsorder %1").arg(number);
+    request.documentName = printoutWords().title + QLatin1Char(' ') + number;
     request.paint = [printout](QPagedPaintDevice* printer) { printout->print(printer); };
     // The preview is accepted once it has printed or saved a PDF; closing it only looked.
     request.accepted = [number] { markPrinted(number); };

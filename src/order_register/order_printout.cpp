@@ -10,8 +10,6 @@ namespace {
 // Column shares of the page width: Artikelnr, Benämning, À-pris, Antal, Enhet, Belopp.
 constexpr qreal kColumnShare[] = {0.15, 0.35, 0.15, 0.10, 0.08, 0.17};
 constexpr int kColumns = 6;
-const QStringList kHeadings{QStringLiteral("Artikelnr"), QStringLiteral("Benämning"), QStringLiteral("À-pris"),
-                            QStringLiteral("Antal"),     QStringLiteral("Enhet"),     QStringLiteral("Belopp")};
 constexpr int kRightAligned[] = {2, 3, 5};
 constexpr int kFirstHeaderLines = 17; // title, buyer and supplier blocks, references
 constexpr int kLaterHeaderLines = 3;
@@ -27,6 +25,11 @@ QFont bodyFont()
 bool rightAligned(int column)
 {
     return std::find(std::begin(kRightAligned), std::end(kRightAligned), column) != std::end(kRightAligned);
+}
+
+QString labelled(const QString& label, const QString& value)
+{
+    return label + QLatin1Char(' ') + value;
 }
 
 // An amount that is a number is printed the Swedish way; text stays as the clerk typed it.
@@ -46,6 +49,12 @@ struct OrderPrintout::Metrics
     int firstPageRows = 0;
     int laterPageRows = 0;
 };
+
+PrintoutWords& printoutWords()
+{
+    static PrintoutWords words;
+    return words;
+}
 
 OrderPrintout::OrderPrintout(Order order) : m_order(std::move(order)) {}
 
@@ -125,15 +134,15 @@ qreal OrderPrintout::paintHeader(QPainter* painter, const Metrics& metrics, int 
 
     const QRectF right(area.left() + area.width() * 0.55, area.top(), area.width() * 0.45, line);
     painter->setFont(body);
-    const QStringList references{QStringLiteral("Ordernr: ") + m_order.number,
-                                 QStringLiteral("Orderdatum: ") + value(5),
-                                 QStringLiteral("Sida %1 av %2").arg(page).arg(pages)};
+    const PrintoutWords& words = printoutWords();
+    const QStringList references{labelled(words.orderNumber, m_order.number), labelled(words.orderDate, value(5)),
+                                 words.page.arg(page).arg(pages)};
     for (int i = 0; i < references.size(); ++i)
         painter->drawText(right.translated(0, line * i), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
                           references.at(i));
     painter->setFont(title);
     painter->drawText(QRectF(area.left(), area.top(), area.width() * 0.55, line * 2),
-                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QStringLiteral("Inköpsorder"));
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, words.title);
 
     qreal top = area.top() + line * kLaterHeaderLines;
     if (page == 1) {
@@ -151,27 +160,23 @@ qreal OrderPrintout::paintHeader(QPainter* painter, const Metrics& metrics, int 
                                   painter->fontMetrics().elidedText(row, Qt::ElideRight, int(rect.width())));
             }
         };
-        const auto labelled = [](const QString& label, const QString& text) {
-            return text.trimmed().isEmpty() ? QString() : label + text;
+        // A label without a value is left out.
+        const auto given = [](const QString& label, const QString& text) {
+            return text.trimmed().isEmpty() ? QString() : labelled(label, text);
         };
-        block(area.left(), QStringLiteral("Beställare"),
-              {buyer.name, buyer.street, buyer.postalTown,
-               labelled(QStringLiteral("Org.nr "), buyer.organisationNumber),
-               labelled(QStringLiteral("Momsreg.nr "), buyer.vatNumber),
-               labelled(QStringLiteral("Telefon "), buyer.telephone), buyer.email});
-        block(area.left() + area.width() * 0.52, QStringLiteral("Leverantör"),
-              {value(9), labelled(QStringLiteral("Leverantörsnr "), value(8))});
+        block(area.left(), words.buyer,
+              {buyer.name, buyer.street, buyer.postalTown, given(words.organisationNumber, buyer.organisationNumber),
+               given(words.vatNumber, buyer.vatNumber), given(words.telephone, buyer.telephone), buyer.email});
+        block(area.left() + area.width() * 0.52, words.supplier, {value(9), given(words.supplierNumber, value(8))});
         top += line * 8.5;
         const QString delivery = buyer.deliveryAddress.trimmed().isEmpty()
                                      ? QStringList{buyer.street, buyer.postalTown}.join(QStringLiteral(", "))
                                      : buyer.deliveryAddress;
         const QString customer = QStringList{value(0), value(1)}.join(QLatin1Char(' ')).trimmed();
         const QStringList notes{
-            labelled(QStringLiteral("Leveransadress: "),
-                     delivery.trimmed() == QLatin1String(",") ? QString() : delivery),
-            QStringLiteral("Vår referens: ") + value(6), labelled(QStringLiteral("Gäller kund: "), customer),
-            QStringLiteral("Alla priser är ") +
-                (buyer.pricesExcludeVat ? QStringLiteral("exkl. moms.") : QStringLiteral("inkl. moms."))};
+            given(words.deliveryAddress, delivery.trimmed() == QLatin1String(",") ? QString() : delivery),
+            labelled(words.ourReference, value(6)), given(words.customer, customer),
+            buyer.pricesExcludeVat ? words.pricesExcludeVat : words.pricesIncludeVat};
         painter->setFont(body);
         int shown = 0;
         for (const QString& note : notes) {
@@ -188,7 +193,7 @@ qreal OrderPrintout::paintHeader(QPainter* painter, const Metrics& metrics, int 
         const QRectF cell(metrics.columnLeft[column] + metrics.padding, top,
                           metrics.columnLeft[column + 1] - metrics.columnLeft[column] - 2 * metrics.padding, line);
         painter->drawText(cell, (rightAligned(column) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                          kHeadings.at(column));
+                          words.headings.value(column));
     }
     painter->drawLine(QPointF(area.left(), top + line), QPointF(area.right(), top + line));
     return top + line * 1.2;
@@ -224,18 +229,15 @@ void OrderPrintout::paintTotal(QPainter* painter, const Metrics& metrics, qreal 
     painter->drawLine(QPointF(metrics.columnLeft[3], top - metrics.line * 0.25),
                       QPointF(metrics.page.right(), top - metrics.line * 0.25));
     // The whole page width is there for it, so it never wraps.
-    const QString text = (m_order.company.pricesExcludeVat ? QStringLiteral("Summa exkl. moms: ")
-                                                           : QStringLiteral("Summa inkl. moms: ")) +
-                         data::formatAmount(total.amount);
+    const PrintoutWords& words = printoutWords();
+    const QString text = labelled(m_order.company.pricesExcludeVat ? words.totalExcludeVat : words.totalIncludeVat,
+                                  data::formatAmount(total.amount));
     painter->drawText(QRectF(metrics.page.left(), top, metrics.page.width() - 2, metrics.line),
                       Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, text);
     if (total.linesLeftOut > 0) {
         painter->setFont(bodyFont());
-        painter->drawText(
-            QRectF(metrics.page.left(), top + metrics.line, metrics.page.width() - 2, metrics.line),
-            Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-            total.linesLeftOut == 1
-                ? QStringLiteral("1 rad utan pris eller antal är inte medräknad.")
-                : QStringLiteral("%1 rader utan pris eller antal är inte medräknade.").arg(total.linesLeftOut));
+        painter->drawText(QRectF(metrics.page.left(), top + metrics.line, metrics.page.width() - 2, metrics.line),
+                          Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+                          total.linesLeftOut == 1 ? words.oneLineLeftOut : words.linesLeftOut.arg(total.linesLeftOut));
     }
 }
