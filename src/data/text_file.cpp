@@ -1,6 +1,7 @@
 #include "data/text_file.h"
 
 #include "data/data_texts.h"
+#include "data/file_reasons.h"
 #include "data/text_codec.h"
 
 #include <QDateTime>
@@ -19,17 +20,6 @@ namespace data {
 
 namespace {
 
-constexpr int kLongestQuote = 80;
-
-// A path is named whole unless it is absurdly long (a list entry of megabytes).
-constexpr int kLongestShownPath = 1000;
-
-QString shown(const QString& path)
-{
-    const QString native = QDir::toNativeSeparators(path);
-    return native.size() <= kLongestShownPath ? native : native.left(kLongestShownPath - 1) + QChar(0x2026);
-}
-
 QByteArray nativePath(const QString& path)
 {
     return QFile::encodeName(path);
@@ -40,46 +30,10 @@ QString folderOf(const QString& path)
     return QFileInfo(path).absolutePath();
 }
 
-} // namespace
-
-QString reasonForErrno(int code, const QString& path)
-{
-    switch (code) {
-    case ENOENT:
-        if (!QFileInfo(folderOf(path)).isDir())
-            return dataText(DataText::FolderMissing).arg(shown(folderOf(path)));
-        return dataText(DataText::FileMissing);
-    case EACCES:
-    case EPERM:
-        return dataText(DataText::AccessDenied);
-    case ENOSPC:
-    case EDQUOT:
-        return dataText(DataText::DiskFull);
-    case ELOOP:
-        return dataText(DataText::FileIsLink);
-    case EISDIR:
-        return dataText(DataText::PathIsFolder);
-    case ENOTDIR:
-        return dataText(DataText::PathPartNotFolder);
-    case EROFS:
-        return dataText(DataText::DiskReadOnly);
-    case EFBIG:
-        return dataText(DataText::FileTooLarge);
-    case EIO:
-        return dataText(DataText::DiskIoError);
-    case ENXIO:
-        return dataText(DataText::NotRegularFile);
-    default:
-        return dataText(DataText::UnexpectedError).arg(code);
-    }
-}
-
-namespace {
-
 QString failure(DataText what, const QString& path, const QString& reason)
 {
     // One arg() call, so that a "%1" inside the path is never read as a placeholder.
-    return dataText(what).arg(shown(path), reason);
+    return dataText(what).arg(shownPath(path), reason);
 }
 
 // What stands at path, without following a link and without opening it (opening a pipe blocks).
@@ -113,7 +67,7 @@ QString problemOfFolder(const QString& folder)
     {
     };
     if (::stat(nativePath(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
-        return dataText(DataText::FolderMissing).arg(shown(folder));
+        return dataText(DataText::FolderMissing).arg(shownPath(folder));
     if (!(st.st_mode & S_IWUSR) || ::access(nativePath(folder).constData(), W_OK | X_OK) != 0)
         return dataText(DataText::FolderAccessDenied);
     return QString();
@@ -186,20 +140,6 @@ private:
 };
 
 } // namespace
-
-QString quotedForMessage(const QString& value)
-{
-    qsizetype end = value.size();
-    for (qsizetype i = 0; i < value.size() && i <= kLongestQuote; ++i) {
-        if (value.at(i) == u'\r' || value.at(i) == u'\n') {
-            end = i;
-            break;
-        }
-    }
-    if (end <= kLongestQuote && end == value.size())
-        return value;
-    return value.left(std::min<qsizetype>(end, kLongestQuote - 1)) + QChar(0x2026);
-}
 
 bool fileExists(const QString& path)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/file_reasons.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -73,12 +75,5 @@ int removeLeftovers(const QString& folder, const std::function<bool(const QStrin
 // links to such files included, without the suffix and in alphabetical order, case aside.
 // Empty when the folder is missing or cannot be read.
 QStringList baseNamesIn(const QString& folder, const QString& suffix);
-
-// Says why a system call on path failed (errno `code`), in words a clerk understands; the
-// system's own texts are English.
-QString reasonForErrno(int code, const QString& path);
-
-// A value quoted in a message: at most a line's worth, so a huge value never floods a box.
-QString quotedForMessage(const QString& value);
 
 } // namespace data
