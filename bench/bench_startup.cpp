@@ -190,7 +190,7 @@ int main(int argc, char* argv[])
     }
     const double timeRatio = median(subjects[1].ms) / median(subjects[0].ms);
     const double memoryRatio = double(median(subjects[1].peakKb)) / double(median(subjects[0].peakKb));
-    std::printf("  ratio zel2007 / minimal: time %.2f, memory %.2f (target at most %.2f each): %s\n", timeRatio,
+    std::printf("  ratio zel2007 / minimal: time %.3f, memory %.3f (target at most %.2f each): %s\n", timeRatio,
                 memoryRatio, kTarget, timeRatio <= kTarget && memoryRatio <= kTarget ? "met" : "NOT met");
     std::printf("  ratio zel2007 / minimal with the same splash second: time %.2f\n",
                 median(subjects[1].ms) / median(subjects[2].ms));
