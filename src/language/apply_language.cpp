@@ -56,12 +56,7 @@ void applyTotalWords()
 {
     data::TotalWords& words = data::totalWords();
     words = data::TotalWords{};
-    if (language::given(952))
-        words.sum = Module2::LangText(952);
-    if (language::given(953))
-        words.oneLeftOut = Module2::LangText(953);
-    if (language::given(954))
-        words.leftOut = Module2::LangText(954);
+    language::takeWords({&words.sum, &words.oneLeftOut, &words.leftOut}, 952);
 }
 
 // The reasons and notes the data layer composes (001-099). An entry the file lacks keeps the

@@ -84,32 +84,19 @@ void applyPreviewTexts()
 {
     PreviewTexts& texts = previewTexts();
     texts = PreviewTexts{};
-    if (given(960))
-        texts.title = Module2::LangText(960);
-    if (given(961))
-        texts.statusNotChanged = Module2::LangText(961);
-    if (given(962))
-        texts.noCompanyDetails = Module2::LangText(962);
-    if (given(963))
-        texts.noPrintSupport = Module2::LangText(963);
+    takeWords({&texts.title, &texts.statusNotChanged, &texts.noCompanyDetails, &texts.noPrintSupport}, 960);
 
     // The printout's words, 964-988, in the order they are printed.
     PrintoutWords& words = printoutWords();
     words = PrintoutWords{};
-    QString* const printed[] = {
-        &words.title,       &words.orderNumber,      &words.orderDate,          &words.page,
-        &words.buyer,       &words.supplier,         &words.organisationNumber, &words.vatNumber,
-        &words.telephone,   &words.supplierNumber,   &words.deliveryAddress,    &words.ourReference,
-        &words.customer,    &words.pricesExcludeVat, &words.pricesIncludeVat,   &words.headings[0],
-        &words.headings[1], &words.headings[2],      &words.headings[3],        &words.headings[4],
-        &words.headings[5], &words.totalExcludeVat,  &words.totalIncludeVat,    &words.oneLineLeftOut,
-        &words.linesLeftOut};
-    int number = 964;
-    for (QString* word : printed) {
-        if (given(number))
-            *word = Module2::LangText(number);
-        ++number;
-    }
+    takeWords({&words.title,       &words.orderNumber,      &words.orderDate,          &words.page,
+               &words.buyer,       &words.supplier,         &words.organisationNumber, &words.vatNumber,
+               &words.telephone,   &words.supplierNumber,   &words.deliveryAddress,    &words.ourReference,
+               &words.customer,    &words.pricesExcludeVat, &words.pricesIncludeVat,   &words.headings[0],
+               &words.headings[1], &words.headings[2],      &words.headings[3],        &words.headings[4],
+               &words.headings[5], &words.totalExcludeVat,  &words.totalIncludeVat,    &words.oneLineLeftOut,
+               &words.linesLeftOut},
+              964);
 }
 
 } // namespace language

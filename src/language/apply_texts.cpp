@@ -33,6 +33,16 @@ bool given(int number)
     return !LangText(number).isEmpty();
 }
 
+void takeWords(std::initializer_list<QString*> words, int first)
+{
+    int number = first;
+    for (QString* word : words) {
+        if (given(number))
+            *word = LangText(number);
+        ++number;
+    }
+}
+
 void setTitle(QWidget* window, int number, Entry entry)
 {
     if (!skipped(number, entry))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 class QAbstractButton;
 class QAction;
 class QGroupBox;
@@ -23,6 +25,10 @@ enum class Entry { Required, Optional };
 // The text as the user sees it: a carriage return as a line break.
 QString shown(int number);
 bool given(int number);
+
+// Words kept outside a control (a box's prompt, the printout's labels): each takes the entry
+// numbered from `first` on, exactly as stored, when the file gives it, and keeps its own otherwise.
+void takeWords(std::initializer_list<QString*> words, int first);
 
 void setTitle(QWidget* window, int number, Entry entry = Entry::Optional);
 void setCaption(QLabel* label, int number, Entry entry = Entry::Optional);
